@@ -1,0 +1,42 @@
+// Arithmetic of the main window's layout, size limits and caption. No
+// platform calls: the window code measures rectangles and applies results.
+#pragma once
+#include <string>
+
+struct LayoutRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+// What is kept of a centred control: its size and its top.
+struct CenteredRecord {
+    int width = 0, halfWidth = 0, top = 0, height = 0;
+};
+
+// What is kept of the size button, relative to the clock.
+struct ButtonRecord {
+    int gap = 0;     // button left - clock right
+    int offset = 0;  // button top - clock bottom
+    int back = 0;    // clock left - button right (negative)
+    int height = 0;
+};
+
+CenteredRecord CaptureCentered(const LayoutRect& control);
+// The control's rectangle centred horizontally in `client`, at its kept top.
+LayoutRect PlaceCentered(const CenteredRecord& record, const LayoutRect& client);
+
+ButtonRecord CaptureButton(const LayoutRect& button, const LayoutRect& clock);
+// The button's rectangle at the kept distances from the (moved) clock.
+LayoutRect PlaceButton(const ButtonRecord& record, const LayoutRect& clock);
+
+// Window size limits: the largest outer size after any change, the smallest
+// while a border is dragged, and the two sizes of the size button.
+constexpr int kMaxWindowWidth = 410, kMaxWindowHeight = 230;
+constexpr int kMinWindowWidth = 100, kMinWindowHeight = 150;
+constexpr int kSmallWindowWidth = 200, kSmallWindowHeight = 163;
+constexpr int kLargeWindowWidth = 370, kLargeWindowHeight = 212;
+
+// The caption that shows the window's outer size after the limits; empty
+// for a window too small to show it.
+std::string SizeCaption(int width, int height);

@@ -1,0 +1,199 @@
+#include "app/TallvoxDlg.h"
+
+#include <shlwapi.h>
+
+#include <ctime>
+
+#include "app/LayoutMath.h"
+#include "facts/InstallDateQuery.h"
+#include "facts/InstallDateText.h"
+#include "facts/UptimeText.h"
+#include "framework/Icon.h"
+#include "framework/ModuleName.h"
+#include "resource.h"
+
+CTallvoxDlg::CTallvoxDlg(CWnd* parent)
+    : CDialog(IDD_TALLVOX_DIALOG, parent),
+      m_hIcon(AfxLoadIcon(IDR_MAINFRAME)),
+      m_strModuleDir(ModuleFolder(AfxGetModulePath())) {}
+
+CTallvoxDlg::~CTallvoxDlg() {
+    KillTimer(IDT_REFRESH);
+    KillTimer(IDT_TRAYTIP);
+}
+
+const MessageMap* CTallvoxDlg::ThisMessageMap() {
+    using T = CTallvoxDlg;
+    static const MessageEntry entries[] = {
+        OnMessage(WM_PAINT, &msg::Void<T, &T::OnPaint>),
+        OnMessage(WM_QUERYDRAGICON, &msg::QueryDragIcon<T, &T::OnQueryDragIcon>),
+        OnMessage(WM_TIMER, &msg::Timer<T, &T::OnTimer>),
+        OnMessage(WM_SIZE, &msg::Size<T, &T::OnSize>),
+        OnCommand(IDOK, &msg::Void<T, &T::OnExit>),
+    };
+    static const MessageMap map{CDialog::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
+    return &map;
+}
+
+const MessageMap* CTallvoxDlg::GetMessageMap() const { return ThisMessageMap(); }
+
+void CTallvoxDlg::DoDataExchange(CDataExchange* dx) { CDialog::DoDataExchange(dx); }
+
+BOOL CTallvoxDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    InitMainWindow();
+    return TRUE;
+}
+
+void CTallvoxDlg::InitMainWindow() {
+    SetTimer(IDT_REFRESH, 1000);
+    SetTimer(IDT_TRAYTIP, 1000);
+
+    m_fontLines.CreateFont(12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Tahoma");
+
+    LayoutControls(true);
+    LayoutControls(false);
+
+    auto styleLine = [this](CStatic& line, UINT id) {
+        line.SubclassDlgItem(id, this);
+        line.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontLines.Get()), TRUE);
+    };
+    styleLine(m_lineUptime, IDC_LINE_UPTIME);
+    styleLine(m_lineBootTime, IDC_LINE_BOOT_TIME);
+    m_strBootLine = GetBootTimeText();
+    m_lineBootTime.SetWindowText(m_strBootLine);
+    styleLine(m_lineInstallTime, IDC_LINE_INSTALL_TIME);
+    styleLine(m_lineInstallDate, IDC_LINE_INSTALL_DATE);
+    m_strInstallDateLine = "- OS Installation Date: " + GetInstallDateText();
+    m_lineInstallDate.SetWindowText(m_strInstallDateLine);
+
+    char helpPath[MAX_PATH + 16] = {};
+    lstrcpynA(helpPath, m_strModuleDir.c_str(), MAX_PATH);
+    ::PathAddBackslashA(helpPath);
+    m_strHelpPath = std::string(helpPath) + "Help.txt";
+
+    // Until the saved size is read, the window opens small at the top-left.
+    MoveWindow(0, 0, kSmallWindowWidth, kSmallWindowHeight, TRUE);
+}
+
+BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) OnOK();
+    // The dialog manager's own keys (Tab, Enter, Escape) are not used here.
+    return CWnd::PreTranslateMessage(msg);
+}
+
+void CTallvoxDlg::OnTimer(UINT_PTR id) {
+    if (id == IDT_REFRESH) {
+        if (!IsWindowVisible()) return;
+        m_strUptimeText = GetUptimeText();
+        m_lineUptime.SetWindowText(m_strUptimeText);
+        m_strInstallTimeText = GetInstallTimeText();
+        m_lineInstallTime.SetWindowText(m_strInstallTimeText);
+    } else if (id != IDT_TRAYTIP) {
+        Default();
+    }
+}
+
+void CTallvoxDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
+    const int cxIcon = ::GetSystemMetrics(SM_CXICON);
+    const int cyIcon = ::GetSystemMetrics(SM_CYICON);
+    const RECT rc = GetClientRect();
+    ::DrawIcon(dc, (rc.right - rc.left - cxIcon + 1) / 2, (rc.bottom - rc.top - cyIcon + 1) / 2, m_hIcon);
+}
+
+HCURSOR CTallvoxDlg::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIcon); }
+
+void CTallvoxDlg::OnSize(UINT, int, int) {
+    Default();
+    if (::GetWindow(m_hWnd, GW_CHILD)) LayoutControls(false);
+
+    const RECT wr = GetWindowRect();
+    const int width = wr.right - wr.left;
+    const int height = wr.bottom - wr.top;
+    // Each correction arrives here again as a nested WM_SIZE, which applies
+    // the other limit.
+    if (height > kMaxWindowHeight)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, kMaxWindowHeight, SWP_NOMOVE | SWP_NOZORDER);
+    else if (width > kMaxWindowWidth)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, kMaxWindowWidth, height, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowText(SizeCaption(width, height));
+}
+
+void CTallvoxDlg::OnExit() { OnOK(); }
+
+namespace {
+
+// The layout is captured once per process, after the clock has its size.
+struct LayoutRecords {
+    CenteredRecord centered[5];
+    ButtonRecord button;
+    bool captured = false;
+};
+LayoutRecords g_layout;
+
+const int kCenteredIds[5] = {IDC_CLOCK, IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE,
+                             IDC_LINE_INSTALL_TIME};
+
+LayoutRect ChildRect(HWND parent, HWND child) {
+    RECT rc{};
+    ::GetWindowRect(child, &rc);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
+    return LayoutRect{rc.left, rc.top, rc.right, rc.bottom};
+}
+
+void MoveChild(HWND child, const LayoutRect& r) { ::MoveWindow(child, r.left, r.top, r.Width(), r.Height(), FALSE); }
+
+}  // namespace
+
+void CTallvoxDlg::LayoutControls(bool capture) {
+    if (!capture && !g_layout.captured) return;
+    const RECT cr = GetClientRect();
+    const LayoutRect client{cr.left, cr.top, cr.right, cr.bottom};
+    for (int i = 0; i < 5; ++i) {
+        HWND child = GetDlgItem(kCenteredIds[i]);
+        if (capture)
+            g_layout.centered[i] = CaptureCentered(ChildRect(m_hWnd, child));
+        else
+            MoveChild(child, PlaceCentered(g_layout.centered[i], client));
+    }
+    HWND button = GetDlgItem(IDC_SIZE_BUTTON);
+    const LayoutRect clock = ChildRect(m_hWnd, GetDlgItem(IDC_CLOCK));
+    if (capture) {
+        g_layout.button = CaptureButton(ChildRect(m_hWnd, button), clock);
+        g_layout.captured = true;
+    } else {
+        MoveChild(button, PlaceButton(g_layout.button, clock));
+    }
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    ::UpdateWindow(m_hWnd);
+}
+
+LocalDateTime CTallvoxDlg::CurrentLocalDateTime() { return ToLocalDateTime(_time64(nullptr)); }
+
+std::string CTallvoxDlg::GetUptimeText() { return m_timeFacts.UptimeText(::GetTickCount64()); }
+
+std::string CTallvoxDlg::GetBootTimeText() { return m_timeFacts.BootTimeText(::GetTickCount64(), _time64(nullptr)); }
+
+std::string CTallvoxDlg::GetTodayText() { return TimeFacts::TodayText(_time64(nullptr)); }
+
+std::string CTallvoxDlg::GetInstallDateText() {
+    std::string cim, text;
+    InstallDateTime parsed;
+    if (!QueryInstallDate(&cim) || !ParseCimDateTime(cim, &parsed, &text)) return std::string();
+    m_installDate = parsed;
+    m_bInstallDateKnown = true;
+    return text;
+}
+
+std::string CTallvoxDlg::GetInstallTimeText() {
+    if (!m_bInstallDateKnown) return std::string();
+    return FormatInstallTimeText(ComputeElapsed(CurrentLocalDateTime(), m_installDate));
+}

@@ -1,0 +1,73 @@
+// The main window: four text lines (uptime, boot time, installation date,
+// time since installation) under the clock, refreshed by two window timers.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "facts/TimeFacts.h"
+#include "facts/TimeTypes.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "framework/Static.h"
+#include "speech/SpeechWorker.h"
+
+class CTallvoxDlg : public CDialog {
+public:
+    explicit CTallvoxDlg(CWnd* parent = nullptr);
+    ~CTallvoxDlg() override;
+
+    // Time facts (each one line of text).
+    static LocalDateTime CurrentLocalDateTime();
+    std::string GetUptimeText();
+    std::string GetBootTimeText();
+    std::string GetTodayText();
+    // Installation date (runs the query; empty on failure) and the time since.
+    std::string GetInstallDateText();
+    std::string GetInstallTimeText();
+
+    // Hands one finished sentence to this window's speech worker.
+    void Speak(const std::string& text) { m_speech.Queue(text); }
+
+    const std::string& ModuleDir() const { return m_strModuleDir; }
+    const std::string& HelpPath() const { return m_strHelpPath; }
+
+    static constexpr UINT_PTR IDT_REFRESH = 1;
+    static constexpr UINT_PTR IDT_TRAYTIP = 2;
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    static const MessageMap* ThisMessageMap();
+
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    void InitMainWindow();
+
+    void OnTimer(UINT_PTR id);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnSize(UINT type, int cx, int cy);
+    void OnExit();
+
+    void LayoutControls(bool capture);
+
+private:
+    HICON m_hIcon;
+    CStatic m_lineUptime;
+    CStatic m_lineBootTime;
+    CStatic m_lineInstallDate;
+    CStatic m_lineInstallTime;
+    CFont m_fontLines;
+    CSpeechWorker m_speech;
+
+    TimeFacts m_timeFacts;
+    InstallDateTime m_installDate;
+    bool m_bInstallDateKnown = false;  // the elapsed line stays empty until then
+
+    std::string m_strUptimeText;
+    std::string m_strBootLine;
+    std::string m_strInstallDateLine;
+    std::string m_strInstallTimeText;
+    std::string m_strModuleDir;
+    std::string m_strHelpPath;
+};

@@ -1,0 +1,127 @@
+// One-pixel anti-aliased line of the Wu kind, drawn through nothing but
+// GetPixel/SetPixel so that it works on a device context, a DIB section or a
+// plain pixel buffer alike.
+//
+// Surface requirements:
+//   Colorref GetPixel(int x, int y);
+//   void     SetPixel(int x, int y, Colorref c);
+// No clipping is done here: pixels off the surface are whatever the surface
+// makes of them.
+#pragma once
+#include <cstdint>
+#include <utility>
+
+#include "controls/Colorref.h"
+
+namespace aaline {
+
+inline double Luminance(Colorref c)
+{
+    return 0.299 * RedOf(c) + 0.587 * GreenOf(c) + 0.114 * BlueOf(c);
+}
+
+// Moves one channel from the smaller of the two values toward the larger by
+// weight/255. The expression order is kept exactly so results match the
+// original rounding.
+inline int BlendChannel(int line, int pixel, int weight)
+{
+    const int lo = line < pixel ? line : pixel;
+    const int hi = line < pixel ? pixel : line;
+    return static_cast<int>((weight / 255.0) * (hi - lo) + lo);
+}
+
+inline Colorref BlendColour(Colorref line, Colorref pixel, int weight)
+{
+    return MakeRgb(BlendChannel(RedOf(line), RedOf(pixel), weight),
+                   BlendChannel(GreenOf(line), GreenOf(pixel), weight),
+                   BlendChannel(BlueOf(line), BlueOf(pixel), weight));
+}
+
+// The primary pixel of a step takes the step weight when the line is darker
+// than what is under it, the paired pixel takes the complement; a line as
+// bright or brighter swaps the two.
+template <class Surface>
+void BlendPixel(Surface& s, int x, int y, Colorref colour, double lineLuminance,
+                int stepWeight, bool primary)
+{
+    const Colorref pixel = s.GetPixel(x, y);
+    const bool lineDarker = lineLuminance < Luminance(pixel);
+    const int weight = (lineDarker == primary) ? stepWeight : (stepWeight ^ 0xFF);
+    s.SetPixel(x, y, BlendColour(colour, pixel, weight));
+}
+
+} // namespace aaline
+
+template <class Surface>
+void DrawAntialiasedLine(Surface& s, int x1, int y1, int x2, int y2, Colorref colour)
+{
+    // Always walk downward.
+    if (y1 > y2) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+
+    s.SetPixel(x1, y1, colour);
+
+    const int xstep = (x2 >= x1) ? 1 : -1;
+    // Unsigned differences cannot overflow even for far-apart end points.
+    const uint32_t dx = (xstep > 0) ? static_cast<uint32_t>(x2) - static_cast<uint32_t>(x1)
+                                    : static_cast<uint32_t>(x1) - static_cast<uint32_t>(x2);
+    const uint32_t dy = static_cast<uint32_t>(y2) - static_cast<uint32_t>(y1);
+
+    if (dy == 0) {
+        for (uint32_t i = 0; i < dx; ++i) {
+            x1 += xstep;
+            s.SetPixel(x1, y1, colour);
+        }
+        return;
+    }
+    if (dx == 0) {
+        for (uint32_t i = 0; i < dy; ++i) {
+            ++y1;
+            s.SetPixel(x1, y1, colour);
+        }
+        return;
+    }
+    if (dx == dy) {
+        for (uint32_t i = 0; i < dy; ++i) {
+            x1 += xstep;
+            ++y1;
+            s.SetPixel(x1, y1, colour);
+        }
+        return;
+    }
+
+    const double lineLuminance = aaline::Luminance(colour);
+    // The accumulator is 16 bits wide on purpose: its wrap-around marks the
+    // step on the minor axis and its high byte is the intensity split.
+    uint16_t acc = 0;
+
+    if (dy > dx) {
+        const uint16_t adj = static_cast<uint16_t>((static_cast<uint64_t>(dx) << 16) / dy);
+        for (uint32_t i = 1; i < dy; ++i) {
+            const uint16_t old = acc;
+            acc = static_cast<uint16_t>(acc + adj);
+            if (acc <= old)
+                x1 += xstep;
+            ++y1;
+            const int w = acc >> 8;
+            aaline::BlendPixel(s, x1, y1, colour, lineLuminance, w, true);
+            aaline::BlendPixel(s, x1 + xstep, y1, colour, lineLuminance, w, false);
+        }
+    } else {
+        const uint16_t adj = static_cast<uint16_t>((static_cast<uint64_t>(dy) << 16) / dx);
+        for (uint32_t i = 1; i < dx; ++i) {
+            const uint16_t old = acc;
+            acc = static_cast<uint16_t>(acc + adj);
+            if (acc <= old)
+                ++y1;
+            x1 += xstep;
+            const int w = acc >> 8;
+            aaline::BlendPixel(s, x1, y1, colour, lineLuminance, w, true);
+            aaline::BlendPixel(s, x1, y1 + 1, colour, lineLuminance, w, false);
+        }
+    }
+
+    s.SetPixel(x2, y2, colour);
+}

@@ -1,0 +1,87 @@
+#include "controls/HandGeometry.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+Point PointAt(int faceW, int faceH, HandAngleResult a, int radius)
+{
+    const double x = faceW / 2.0 + static_cast<double>(a.cosv) * radius;
+    const double y = faceH / 2.0 - static_cast<double>(a.sinv) * radius;
+    return Point{static_cast<int>(x), static_cast<int>(y)};
+}
+
+// A wide hand is a tip line plus four side lines fanned out around the base.
+// Near-horizontal hands fan vertically so the side lines stay apart.
+std::vector<HandLine> WideHandLines(int faceW, int faceH, int v, int tipRadius, int sideRadius)
+{
+    const HandAngleResult a = HandAngle(v);
+    const Point tip = PointAt(faceW, faceH, a, tipRadius);
+    const Point side = PointAt(faceW, faceH, a, sideRadius);
+    const Point base = PointAt(faceW, faceH, a, kHandBaseRadius);
+
+    const bool fanVertically = (v >= 10 && v <= 20) || (v >= 40 && v <= 50);
+    static const int kOffsets[4] = {-2, -1, 1, 2};
+
+    std::vector<HandLine> lines;
+    lines.reserve(5);
+    lines.push_back(HandLine{tip, base});
+    for (int offset : kOffsets) {
+        const Point end = fanVertically ? Point{base.x, base.y + offset}
+                                        : Point{base.x + offset, base.y};
+        lines.push_back(HandLine{side, end});
+    }
+    return lines;
+}
+
+} // namespace
+
+HandAngleResult HandAngle(int v)
+{
+    float d = static_cast<float>(90 - 6 * v);
+    if (d < 0)
+        d += 360;
+    const float r = static_cast<float>(static_cast<double>(d) * 3.1415926535 / 180);
+    return HandAngleResult{static_cast<float>(std::cos(static_cast<double>(r))),
+                           static_cast<float>(std::sin(static_cast<double>(r)))};
+}
+
+Point HandPoint(int faceW, int faceH, int v, int radius)
+{
+    return PointAt(faceW, faceH, HandAngle(v), radius);
+}
+
+int HourHandValue(int hour, int minute)
+{
+    const int h12 = hour <= 12 ? hour : hour - 12;
+    return h12 * 5 + minute / 12;
+}
+
+std::vector<HandLine> MinuteHandLines(int faceW, int faceH, int minute)
+{
+    return WideHandLines(faceW, faceH, minute, kMinuteTipRadius, kMinuteSideRadius);
+}
+
+std::vector<HandLine> HourHandLines(int faceW, int faceH, int hour, int minute)
+{
+    return WideHandLines(faceW, faceH, HourHandValue(hour, minute), kHourTipRadius,
+                         kHourSideRadius);
+}
+
+std::vector<HandLine> SecondHandLines(int faceW, int faceH, int second)
+{
+    const HandAngleResult a = HandAngle(second);
+    const Point tip = PointAt(faceW, faceH, a, kSecondTipRadius);
+    const Point base = PointAt(faceW, faceH, a, kHandBaseRadius);
+    // Doubled one pixel to the right so the thin hand stays visible.
+    return {HandLine{tip, base},
+            HandLine{Point{tip.x + 1, tip.y}, Point{base.x + 1, base.y}}};
+}
+
+std::string FormatDayOfMonth(int day)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%2d", day);
+    return text;
+}

@@ -1,0 +1,152 @@
+// GDI wrappers. Each owning object holds one handle and releases it; they are
+// move-only, so an owned handle never escapes through a temporary. Selection
+// into a device context is scoped by CSelectObject.
+#pragma once
+#include <windows.h>
+
+#include <utility>
+
+// An owned GDI object (font, pen, brush, bitmap), deleted with DeleteObject.
+template <class Handle>
+class CGdiObject {
+public:
+    CGdiObject() = default;
+    explicit CGdiObject(Handle handle) : m_handle(handle) {}
+    ~CGdiObject() { DeleteObject(); }
+    CGdiObject(CGdiObject&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
+    CGdiObject& operator=(CGdiObject&& other) noexcept {
+        if (this != &other) Attach(std::exchange(other.m_handle, nullptr));
+        return *this;
+    }
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+
+    Handle Get() const { return m_handle; }
+    explicit operator bool() const { return m_handle != nullptr; }
+    // Takes ownership of a new handle, releasing the old one.
+    void Attach(Handle handle) {
+        DeleteObject();
+        m_handle = handle;
+    }
+    Handle Detach() { return std::exchange(m_handle, nullptr); }
+    void DeleteObject() {
+        if (m_handle) ::DeleteObject(m_handle);
+        m_handle = nullptr;
+    }
+
+private:
+    Handle m_handle = nullptr;
+};
+
+class CFont : public CGdiObject<HFONT> {
+public:
+    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                    BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
+                    BYTE quality, BYTE pitchAndFamily, const char* face) {
+        Attach(::CreateFontA(height, width, escapement, orientation, weight, italic, underline, strikeOut,
+                             charSet, outPrecision, clipPrecision, quality, pitchAndFamily, face));
+        return Get() != nullptr;
+    }
+    BOOL CreateFontIndirect(const LOGFONTA& lf) {
+        Attach(::CreateFontIndirectA(&lf));
+        return Get() != nullptr;
+    }
+};
+
+class CPen : public CGdiObject<HPEN> {
+public:
+    BOOL CreatePen(int style, int width, COLORREF colour) {
+        Attach(::CreatePen(style, width, colour));
+        return Get() != nullptr;
+    }
+};
+
+class CBrush : public CGdiObject<HBRUSH> {
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF colour) { CreateSolidBrush(colour); }
+    BOOL CreateSolidBrush(COLORREF colour) {
+        Attach(::CreateSolidBrush(colour));
+        return Get() != nullptr;
+    }
+};
+
+class CBitmap : public CGdiObject<HBITMAP> {
+public:
+    BOOL CreateCompatibleBitmap(HDC dc, int width, int height) {
+        Attach(::CreateCompatibleBitmap(dc, width, height));
+        return Get() != nullptr;
+    }
+};
+
+// Selects an object into a device context for the guard's lifetime and puts
+// the previous object back when it ends.
+class CSelectObject {
+public:
+    CSelectObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_old(object ? ::SelectObject(dc, object) : nullptr) {}
+    ~CSelectObject() {
+        if (m_old) ::SelectObject(m_dc, m_old);
+    }
+    CSelectObject(const CSelectObject&) = delete;
+    CSelectObject& operator=(const CSelectObject&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_old;
+};
+
+// An owned memory device context, deleted with DeleteDC.
+class CDC {
+public:
+    CDC() = default;
+    virtual ~CDC() { DeleteDC(); }
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    HDC GetSafeHdc() const { return m_hDC; }
+    operator HDC() const { return m_hDC; }
+    BOOL CreateCompatibleDC(HDC reference) {
+        DeleteDC();
+        m_hDC = ::CreateCompatibleDC(reference);
+        return m_hDC != nullptr;
+    }
+    void DeleteDC() {
+        if (m_hDC) ::DeleteDC(m_hDC);
+        m_hDC = nullptr;
+    }
+
+protected:
+    HDC m_hDC = nullptr;
+};
+
+// The device context of a WM_PAINT: BeginPaint in, EndPaint out.
+class CPaintDC {
+public:
+    explicit CPaintDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::BeginPaint(hWnd, &m_ps)) {}
+    ~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+    operator HDC() const { return m_hDC; }
+    const PAINTSTRUCT& PaintStruct() const { return m_ps; }
+
+private:
+    HWND m_hWnd;
+    PAINTSTRUCT m_ps{};
+    HDC m_hDC;
+};
+
+// The client-area device context of a window (the whole screen for none).
+class CClientDC {
+public:
+    explicit CClientDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    ~CClientDC() {
+        if (m_hDC) ::ReleaseDC(m_hWnd, m_hDC);
+    }
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
+    operator HDC() const { return m_hDC; }
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};

@@ -1,0 +1,60 @@
+#include "framework/WinApp.h"
+
+#include "framework/ModuleName.h"
+
+CWinApp* CWinApp::s_current = nullptr;
+
+CWinApp::CWinApp(const char* appName) {
+    if (appName) m_strAppName = appName;
+    s_current = this;
+}
+
+CWinApp::~CWinApp() {
+    if (s_current == this) s_current = nullptr;
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+int CWinApp::ExitInstance() { return m_nExitCode; }
+
+int CWinApp::Run() {
+    MSG msg;
+    BOOL got;
+    while ((got = ::GetMessageA(&msg, nullptr, 0, 0)) != 0 && got != -1) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    if (got == 0) m_nExitCode = static_cast<int>(msg.wParam);
+    return ExitInstance();
+}
+
+CWinApp* AfxGetApp() { return CWinApp::Current(); }
+
+HINSTANCE AfxGetInstanceHandle() {
+    CWinApp* app = CWinApp::Current();
+    if (app && app->m_hInstance) return app->m_hInstance;
+    return ::GetModuleHandleA(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+
+std::string AfxGetModulePath() {
+    char path[MAX_PATH + 1] = {};
+    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, n < MAX_PATH ? n : MAX_PATH);
+}
+
+std::string AfxGetAppName() {
+    CWinApp* app = CWinApp::Current();
+    if (app && !app->AppName().empty()) return app->AppName();
+    return ModuleBaseName(AfxGetModulePath());
+}
+
+int AfxWinMain(HINSTANCE instance) {
+    CWinApp* app = CWinApp::Current();
+    if (!app) return -1;
+    app->m_hInstance = instance;
+    if (app->m_strAppName.empty()) app->m_strAppName = ModuleBaseName(AfxGetModulePath());
+    if (!app->InitInstance()) return app->ExitInstance();
+    return app->Run();
+}

@@ -1,0 +1,105 @@
+# Shared by scripts/run and scripts/test: dependencies, builds, Wine prefix,
+# private X display. Everything started here is stopped by PID on exit.
+set -euo pipefail
+
+TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$TOP/build"
+export WINEPREFIX="$BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono/Gecko installer prompts
+
+PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+          wine wine64 fonts-wine xvfb openbox xdotool x11-utils imagemagick)
+
+STARTED_PIDS=()
+
+say() { printf '%s\n' "$*" >&2; }
+
+ensure_packages() {
+    local missing=() p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    say "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+            sudo=(sudo)
+        else
+            say "These Debian packages are missing and installing them needs root:"
+            say "  apt-get install --no-install-recommends ${missing[*]}"
+            exit 1
+        fi
+    fi
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build_native() {
+    cmake -S "$TOP" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLVOX_SANITIZE=ON >/dev/null
+    cmake --build "$BUILD/native"
+}
+
+build_windows() {
+    cmake -S "$TOP" -B "$BUILD/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+          -DCMAKE_TOOLCHAIN_FILE="$TOP/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$BUILD/win"
+}
+
+# A private prefix under the build folder, with Wine's own Tahoma and Marlett
+# so dialogs are laid out in the font their templates name.
+ensure_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        say "Creating Wine prefix $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1 || true
+        wineserver -w
+    fi
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
+    mkdir -p "$fonts"
+    for f in tahoma.ttf tahomabd.ttf marlett.ttf; do
+        [ -f "$fonts/$f" ] || cp "/usr/share/wine/fonts/$f" "$fonts/"
+    done
+}
+
+stop_started() {
+    local pid
+    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
+    for pid in "${STARTED_PIDS[@]:-}"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${STARTED_PIDS[@]:-}"; do
+        [ -n "$pid" ] && wait "$pid" 2>/dev/null || true
+    done
+}
+
+# A private Xvfb on a free display number (-displayfd), with openbox: without a
+# window manager every hidden or destroyed window stalls Wine for 2 s.
+start_private_display() {
+    local fifo n
+    fifo=$(mktemp -u "$BUILD/displayfd.XXXX")
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    STARTED_PIDS+=($!)
+    read -r n <"$fifo"
+    rm -f "$fifo"
+    export DISPLAY=":$n"
+    openbox --sm-disable >/dev/null 2>&1 &
+    STARTED_PIDS+=($!)
+    local i
+    for i in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+    say "Private display $DISPLAY (Xvfb and openbox)"
+}
+
+# A persistent wineserver with Wine's own services already running. Started
+# here, detached from our output: services started by a test program would
+# inherit CTest's output pipe and keep it open after the test ends.
+start_wine_services() {
+    wineserver -p >/dev/null 2>&1 </dev/null
+    wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}

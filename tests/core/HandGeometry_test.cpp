@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+#include "controls/HandGeometry.h"
+
+// Readable failure output and comparison of whole line lists.
+void PrintTo(const Point& p, std::ostream* os) { *os << "(" << p.x << "," << p.y << ")"; }
+void PrintTo(const HandLine& l, std::ostream* os)
+{
+    PrintTo(l.from, os);
+    *os << "-";
+    PrintTo(l.to, os);
+}
+bool operator==(const HandLine& a, const HandLine& b) { return a.from == b.from && a.to == b.to; }
+
+namespace {
+
+const int kFace = 100;
+
+} // namespace
+
+TEST(HandAngle, StraightUpIsJustPastVerticalInSinglePrecision)
+{
+    const HandAngleResult a = HandAngle(0);
+    EXPECT_LT(a.cosv, 0.0f);
+    EXPECT_GT(a.cosv, -1e-6f);
+    EXPECT_EQ(a.sinv, 1.0f);
+}
+
+TEST(HandAngle, PositionsPastTwelveWrapOntoTheDial)
+{
+    const HandAngleResult noon = HandAngle(60);
+    const HandAngleResult zero = HandAngle(0);
+    EXPECT_EQ(noon.cosv, zero.cosv);
+    EXPECT_EQ(noon.sinv, zero.sinv);
+
+    const HandAngleResult late = HandAngle(64);
+    const HandAngleResult early = HandAngle(4);
+    EXPECT_EQ(late.cosv, early.cosv);
+    EXPECT_EQ(late.sinv, early.sinv);
+}
+
+TEST(HandPoint, UpwardHandLandsOnColumn49)
+{
+    EXPECT_EQ(HandPoint(kFace, kFace, 0, 39), (Point{49, 11}));
+    EXPECT_EQ(HandPoint(kFace, kFace, 0, 5), (Point{49, 45}));
+}
+
+TEST(HandPoint, OddFaceUsesExactHalf)
+{
+    // 49.5 + 33.77 truncates to 83; an integer half would give 82.
+    EXPECT_EQ(HandPoint(99, 99, 10, 39).x, 83);
+}
+
+TEST(HourHandValue, FoldsTheDayIntoTwelveHoursAndCreepsEveryTwelveMinutes)
+{
+    EXPECT_EQ(HourHandValue(0, 0), 0);
+    EXPECT_EQ(HourHandValue(0, 11), 0);
+    EXPECT_EQ(HourHandValue(0, 12), 1);
+    EXPECT_EQ(HourHandValue(3, 0), 15);
+    EXPECT_EQ(HourHandValue(10, 10), 50);
+    EXPECT_EQ(HourHandValue(12, 0), 60);
+    EXPECT_EQ(HourHandValue(12, 59), 64);
+    EXPECT_EQ(HourHandValue(13, 0), 5);
+    EXPECT_EQ(HourHandValue(18, 45), 33);
+    EXPECT_EQ(HourHandValue(23, 59), 59);
+}
+
+TEST(MinuteHandLines, AtTwelveFansHorizontally)
+{
+    const std::vector<HandLine> want = {
+        {{49, 11}, {49, 45}}, {{49, 15}, {47, 45}}, {{49, 15}, {48, 45}},
+        {{49, 15}, {50, 45}}, {{49, 15}, {51, 45}}};
+    EXPECT_EQ(MinuteHandLines(kFace, kFace, 0), want);
+}
+
+TEST(MinuteHandLines, AtTenPastFansVertically)
+{
+    const std::vector<HandLine> want = {
+        {{83, 30}, {54, 47}}, {{80, 32}, {54, 45}}, {{80, 32}, {54, 46}},
+        {{80, 32}, {54, 48}}, {{80, 32}, {54, 49}}};
+    EXPECT_EQ(MinuteHandLines(kFace, kFace, 10), want);
+}
+
+TEST(MinuteHandLines, FanDirectionChangesAtInclusiveBounds)
+{
+    // The side lines end at base + offset; the tip line ends at the base.
+    struct Case {
+        int v;
+        bool vertical;
+    };
+    const Case cases[] = {{9, false},  {10, true}, {20, true},  {21, false},
+                          {39, false}, {40, true}, {50, true},  {51, false}};
+    for (const Case& c : cases) {
+        const std::vector<HandLine> lines = MinuteHandLines(kFace, kFace, c.v);
+        ASSERT_EQ(lines.size(), 5u);
+        const Point base = lines[0].to;
+        const Point firstSideEnd = lines[1].to;
+        const Point want = c.vertical ? Point{base.x, base.y - 2} : Point{base.x - 2, base.y};
+        EXPECT_EQ(firstSideEnd, want) << "v = " << c.v;
+    }
+}
+
+TEST(HourHandLines, AtTwelveOClock)
+{
+    const std::vector<HandLine> want = {
+        {{49, 22}, {49, 45}}, {{49, 26}, {47, 45}}, {{49, 26}, {48, 45}},
+        {{49, 26}, {50, 45}}, {{49, 26}, {51, 45}}};
+    EXPECT_EQ(HourHandLines(kFace, kFace, 12, 0), want);
+}
+
+TEST(HourHandLines, MidnightAndNoonBothPointUp)
+{
+    EXPECT_EQ(HourHandLines(kFace, kFace, 0, 0), HourHandLines(kFace, kFace, 12, 0));
+    // Late in the twelfth hour the hand has crept just past twelve.
+    EXPECT_EQ(HourHandLines(kFace, kFace, 12, 59), HourHandLines(kFace, kFace, 0, 59));
+    EXPECT_EQ(HourHandLines(kFace, kFace, 0, 0)[0].from, (Point{49, 22}));
+}
+
+TEST(HourHandLines, AtThreeFansVertically)
+{
+    const std::vector<HandLine> want = {
+        {{78, 50}, {55, 50}}, {{74, 50}, {55, 48}}, {{74, 50}, {55, 49}},
+        {{74, 50}, {55, 51}}, {{74, 50}, {55, 52}}};
+    EXPECT_EQ(HourHandLines(kFace, kFace, 3, 0), want);
+}
+
+TEST(HourHandLines, AtTenPastTen)
+{
+    const std::vector<HandLine> want = {
+        {{25, 35}, {45, 47}}, {{29, 37}, {45, 45}}, {{29, 37}, {45, 46}},
+        {{29, 37}, {45, 48}}, {{29, 37}, {45, 49}}};
+    EXPECT_EQ(HourHandLines(kFace, kFace, 10, 10), want);
+}
+
+TEST(HourHandLines, AtQuarterToSevenInTheEvening)
+{
+    const std::vector<HandLine> want = {
+        {{41, 76}, {48, 54}}, {{42, 72}, {46, 54}}, {{42, 72}, {47, 54}},
+        {{42, 72}, {49, 54}}, {{42, 72}, {50, 54}}};
+    EXPECT_EQ(HourHandLines(kFace, kFace, 18, 45), want);
+}
+
+TEST(SecondHandLines, AtZeroIsDoubledToTheRight)
+{
+    const std::vector<HandLine> want = {{{49, 15}, {49, 45}}, {{50, 15}, {50, 45}}};
+    EXPECT_EQ(SecondHandLines(kFace, kFace, 0), want);
+}
+
+TEST(SecondHandLines, AtThirtyPointsDown)
+{
+    const std::vector<HandLine> want = {{{50, 85}, {50, 55}}, {{51, 85}, {51, 55}}};
+    EXPECT_EQ(SecondHandLines(kFace, kFace, 30), want);
+}
+
+TEST(FormatDayOfMonth, SingleDigitGetsLeadingBlank)
+{
+    EXPECT_EQ(FormatDayOfMonth(5), " 5");
+    EXPECT_EQ(FormatDayOfMonth(25), "25");
+    EXPECT_EQ(FormatDayOfMonth(31), "31");
+}

@@ -1,0 +1,98 @@
+// Start-up and shutdown of the real program: the lines it fills, the refresh
+// tick, the ways to end it, and the taskbar clock it hides meanwhile.
+#include <gtest/gtest.h>
+
+#include "e2e/TallvoxProcess.h"
+#include "e2e/TaskbarStandIn.h"
+#include "resource.h"
+
+namespace {
+
+bool StartsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
+
+void PressKey(HWND window, WPARAM key) {
+    ::PostMessageA(window, WM_KEYDOWN, key, 1);
+    ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+}  // namespace
+
+TEST(Lifecycle, FillsBootAndInstallLinesAtOnceAndUptimeOnTheFirstTick) {
+    TallvoxProcess tallvox("lines");
+    ASSERT_TRUE(tallvox.Start());
+
+    // Read straight after start-up: the refresh has not ticked yet.
+    EXPECT_TRUE(StartsWith(tallvox.Line(IDC_LINE_BOOT_TIME), "- Boot Time : ")) << tallvox.Line(IDC_LINE_BOOT_TIME);
+    EXPECT_TRUE(StartsWith(tallvox.Line(IDC_LINE_INSTALL_DATE), "- OS Installation Date: "))
+        << tallvox.Line(IDC_LINE_INSTALL_DATE);
+    EXPECT_EQ("", tallvox.Line(IDC_LINE_UPTIME));
+    EXPECT_EQ("", tallvox.Line(IDC_LINE_INSTALL_TIME));
+
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !tallvox.Line(IDC_LINE_UPTIME).empty(); }, 3000));
+    EXPECT_TRUE(StartsWith(tallvox.Line(IDC_LINE_UPTIME), "- Uptime : ")) << tallvox.Line(IDC_LINE_UPTIME);
+
+    // The uptime keeps counting: the text changes within the next seconds.
+    const std::string first = tallvox.Line(IDC_LINE_UPTIME);
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return tallvox.Line(IDC_LINE_UPTIME) != first; }, 3000));
+
+    PressKey(tallvox.Window(), VK_ESCAPE);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
+}
+
+TEST(Lifecycle, OpensSmallAtTheTopLeftCorner) {
+    TallvoxProcess tallvox("size");
+    ASSERT_TRUE(tallvox.Start());
+    RECT rc{};
+    ::GetWindowRect(tallvox.Window(), &rc);
+    EXPECT_EQ(0, rc.left);
+    EXPECT_EQ(0, rc.top);
+    EXPECT_EQ(200, rc.right - rc.left);
+    EXPECT_EQ(163, rc.bottom - rc.top);
+}
+
+TEST(Lifecycle, EscapeEndsWithOkAndTheCloseBoxWithCancel) {
+    {
+        TallvoxProcess tallvox("escape");
+        ASSERT_TRUE(tallvox.Start());
+        PressKey(tallvox.Window(), VK_ESCAPE);
+        EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
+    }
+    {
+        TallvoxProcess tallvox("closebox");
+        ASSERT_TRUE(tallvox.Start());
+        ::PostMessageA(tallvox.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_EQ(static_cast<DWORD>(IDCANCEL), tallvox.WaitForExit(15000));
+    }
+}
+
+TEST(Lifecycle, HidesTheTaskbarClockWhileRunningAndShowsItAfterwards) {
+    TaskbarStandIn taskbar;
+    ASSERT_EQ(taskbar.Tray(), ::FindWindowA("Shell_TrayWnd", nullptr)) << "another taskbar window is found first";
+    ASSERT_TRUE(::IsWindowVisible(taskbar.Clock()));
+
+    for (bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "Escape");
+        TallvoxProcess tallvox(closeBox ? "clock-close" : "clock-escape");
+        const int requestsBefore = taskbar.LayoutRequests();
+        ASSERT_TRUE(tallvox.Start());
+        EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return !::IsWindowVisible(taskbar.Clock()); }, 3000));
+        EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return taskbar.LayoutRequests() > requestsBefore; }, 3000));
+
+        if (closeBox)
+            ::PostMessageA(tallvox.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            PressKey(tallvox.Window(), VK_ESCAPE);
+        EXPECT_EQ(static_cast<DWORD>(closeBox ? IDCANCEL : IDOK), tallvox.WaitForExit(15000));
+        EXPECT_TRUE(::IsWindowVisible(taskbar.Clock()));
+        EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return taskbar.LayoutRequests() >= requestsBefore + 2; }, 3000));
+    }
+}
+
+TEST(Lifecycle, RunsNormallyOnADesktopWithoutTheClockChain) {
+    // Wine's own "Shell_TrayWnd" has no notification-area children.
+    TallvoxProcess tallvox("no-taskbar");
+    ASSERT_TRUE(tallvox.Start());
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !tallvox.Line(IDC_LINE_UPTIME).empty(); }, 3000));
+    PressKey(tallvox.Window(), VK_ESCAPE);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
+}
