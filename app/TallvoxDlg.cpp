@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "app/LayoutMath.h"
+#include "app/SkinTable.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/InstallDateText.h"
 #include "facts/UptimeText.h"
@@ -13,34 +14,42 @@
 #include "resource.h"
 
 CTallvoxDlg::CTallvoxDlg(CWnd* parent)
-    : CDialog(IDD_TALLVOX_DIALOG, parent),
+    : CTrayIconDlg(IDD_TALLVOX_DIALOG, parent),
       m_hIcon(AfxLoadIcon(IDR_MAINFRAME)),
       m_strModuleDir(ModuleFolder(AfxGetModulePath())) {}
 
 CTallvoxDlg::~CTallvoxDlg() {
     KillTimer(IDT_REFRESH);
     KillTimer(IDT_TRAYTIP);
+    m_clock.Stop();
 }
 
 const MessageMap* CTallvoxDlg::ThisMessageMap() {
     using T = CTallvoxDlg;
     static const MessageEntry entries[] = {
+        OnMessage(WM_SYSCOMMAND, &msg::SysCommand<CTrayIconDlg, &T::OnSysCommand>),
         OnMessage(WM_PAINT, &msg::Void<T, &T::OnPaint>),
         OnMessage(WM_QUERYDRAGICON, &msg::QueryDragIcon<T, &T::OnQueryDragIcon>),
         OnMessage(WM_TIMER, &msg::Timer<T, &T::OnTimer>),
         OnMessage(WM_SIZE, &msg::Size<T, &T::OnSize>),
+        OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
+        OnCommand(ID_TRAY_RESTORE, &msg::Void<T, &T::OnRestore>),
+        OnCommand(ID_MINIMIZE, &msg::Void<T, &T::OnMinimize>),
         OnCommand(IDOK, &msg::Void<T, &T::OnExit>),
     };
-    static const MessageMap map{CDialog::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
+    static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
     return &map;
 }
 
 const MessageMap* CTallvoxDlg::GetMessageMap() const { return ThisMessageMap(); }
 
-void CTallvoxDlg::DoDataExchange(CDataExchange* dx) { CDialog::DoDataExchange(dx); }
+void CTallvoxDlg::DoDataExchange(CDataExchange* dx) {
+    CTrayIconDlg::DoDataExchange(dx);
+    DDX_Control(dx, IDC_CLOCK, m_clock);
+}
 
 BOOL CTallvoxDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CTrayIconDlg::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     InitMainWindow();
@@ -48,24 +57,43 @@ BOOL CTallvoxDlg::OnInitDialog() {
 }
 
 void CTallvoxDlg::InitMainWindow() {
+    LoadTrayIcon(IDR_MAINFRAME);
+    LoadTrayMenu(IDR_TRAY_MENU);
+
+    m_settings.LoadOrCreate();
+
     SetTimer(IDT_REFRESH, 1000);
     SetTimer(IDT_TRAYTIP, 1000);
 
     m_fontLines.CreateFont(12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Tahoma");
 
+    // The clock takes the size of its face, at the template's top-left corner.
+    const SkinBitmaps skin = SkinFor(m_settings.m_nSkin);
+    m_clock.SetSkin(skin.faceId, skin.dateId);
+    const SIZE face = m_clock.GetFaceSize();
+    RECT clockRect = m_clock.GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&clockRect), 2);
+    m_clock.MoveWindow(clockRect.left, clockRect.top, face.cx, face.cy, TRUE);
+    m_clock.Start();
+    m_clock.m_bShowDate = TRUE;
+    m_clock.m_bShowSeconds = TRUE;
+    m_clock.m_crSecondHand = m_settings.m_crClockSecHand;
+
     LayoutControls(true);
     LayoutControls(false);
 
-    auto styleLine = [this](CStatic& line, UINT id) {
+    auto styleLine = [this](CColorStatic& line, UINT id, COLORREF colour) {
         line.SubclassDlgItem(id, this);
+        line.SetTextColor(colour);
         line.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontLines.Get()), TRUE);
+        line.SetBkColor(m_settings.m_crBackground);
     };
-    styleLine(m_lineUptime, IDC_LINE_UPTIME);
-    styleLine(m_lineBootTime, IDC_LINE_BOOT_TIME);
+    styleLine(m_lineUptime, IDC_LINE_UPTIME, m_settings.m_crUptime);
+    styleLine(m_lineBootTime, IDC_LINE_BOOT_TIME, m_settings.m_crBootTime);
     m_strBootLine = GetBootTimeText();
     m_lineBootTime.SetWindowText(m_strBootLine);
-    styleLine(m_lineInstallTime, IDC_LINE_INSTALL_TIME);
-    styleLine(m_lineInstallDate, IDC_LINE_INSTALL_DATE);
+    styleLine(m_lineInstallTime, IDC_LINE_INSTALL_TIME, m_settings.m_crInstallTime);
+    styleLine(m_lineInstallDate, IDC_LINE_INSTALL_DATE, m_settings.m_crInstallDate);
     m_strInstallDateLine = "- OS Installation Date: " + GetInstallDateText();
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
 
@@ -74,12 +102,23 @@ void CTallvoxDlg::InitMainWindow() {
     ::PathAddBackslashA(helpPath);
     m_strHelpPath = std::string(helpPath) + "Help.txt";
 
-    // Until the saved size is read, the window opens small at the top-left.
-    MoveWindow(0, 0, kSmallWindowWidth, kSmallWindowHeight, TRUE);
+    if (m_osVersion.IsNt5OrLater()) {
+        m_layered.AddLayeredStyle(m_hWnd);
+        m_layered.SetOpacity(m_hWnd, m_settings.m_nOpacity);
+    }
+
+    if (m_settings.m_bTopMost) ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+
+    // The small size opens at the screen's top-left corner; the large one
+    // keeps the template's size (and its position, which is the same corner).
+    if (!m_settings.m_bMaxWnd) MoveWindow(0, 0, kSmallWindowWidth, kSmallWindowHeight, TRUE);
 }
 
 BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) OnOK();
+    if (msg->message == WM_KEYDOWN) {
+        if (msg->wParam == VK_ESCAPE) OnOK();
+        else if (msg->wParam == VK_DOWN) OnMinimize();
+    }
     // The dialog manager's own keys (Tab, Enter, Escape) are not used here.
     return CWnd::PreTranslateMessage(msg);
 }
@@ -91,7 +130,15 @@ void CTallvoxDlg::OnTimer(UINT_PTR id) {
         m_lineUptime.SetWindowText(m_strUptimeText);
         m_strInstallTimeText = GetInstallTimeText();
         m_lineInstallTime.SetWindowText(m_strInstallTimeText);
-    } else if (id != IDT_TRAYTIP) {
+    } else if (id == IDT_TRAYTIP) {
+        if (!IsTrayIconShown()) return;
+        // The shell gets the tip composed on the previous tick.
+        ModifyTrayIcon();
+        const std::string today = GetTodayText();
+        const std::string uptime = GetUptimeText();
+        m_strTrayTip = uptime + "\r\n" + today;
+        SetTrayTipText(m_strTrayTip);
+    } else {
         Default();
     }
 }
@@ -128,6 +175,33 @@ void CTallvoxDlg::OnSize(UINT, int, int) {
 }
 
 void CTallvoxDlg::OnExit() { OnOK(); }
+
+void CTallvoxDlg::OnMinimize() {
+    if (AddTrayIcon()) ShowWindow(SW_HIDE);
+}
+
+void CTallvoxDlg::OnRestore() {
+    RemoveTrayIcon();
+    ShowWindow(SW_SHOW);
+}
+
+BOOL CTallvoxDlg::OnEraseBkgnd(HDC dc) { return PaintBackground(dc); }
+
+BOOL CTallvoxDlg::PaintBackground(HDC dc) {
+    // One line per pixel row in the background colour: a solid fill that
+    // creates and deletes its pen on every erase.
+    m_penBack.CreatePen(PS_SOLID, 1, m_settings.m_crBackground);
+    {
+        CSelectObject pen(dc, m_penBack.Get());
+        const RECT rc = GetClientRect();
+        for (int y = 0; y < rc.bottom; ++y) {
+            ::MoveToEx(dc, 0, y, nullptr);
+            ::LineTo(dc, rc.right, y);
+        }
+    }
+    m_penBack.DeleteObject();
+    return TRUE;
+}
 
 namespace {
 

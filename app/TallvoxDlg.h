@@ -6,12 +6,17 @@
 
 #include "facts/TimeFacts.h"
 #include "facts/TimeTypes.h"
-#include "framework/Dialog.h"
+#include "app/IniFile.h"
+#include "app/LayeredWindow.h"
+#include "app/OsVersion.h"
+#include "app/TallvoxSettings.h"
+#include "controls/AnalogClock.h"
 #include "framework/Gdi.h"
-#include "framework/Static.h"
 #include "speech/SpeechWorker.h"
+#include "ui/ColorStatic.h"
+#include "ui/TrayIconDlg.h"
 
-class CTallvoxDlg : public CDialog {
+class CTallvoxDlg : public CTrayIconDlg {
 public:
     explicit CTallvoxDlg(CWnd* parent = nullptr);
     ~CTallvoxDlg() override;
@@ -47,24 +52,35 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnSize(UINT type, int cx, int cy);
+    BOOL OnEraseBkgnd(HDC dc);
+    virtual BOOL PaintBackground(HDC dc);
     void OnExit();
+    void OnMinimize();
+    void OnRestore();
 
     void LayoutControls(bool capture);
 
 private:
+    CAnalogClock m_clock;
     HICON m_hIcon;
-    CStatic m_lineUptime;
-    CStatic m_lineBootTime;
-    CStatic m_lineInstallDate;
-    CStatic m_lineInstallTime;
+    CColorStatic m_lineUptime;
+    CColorStatic m_lineBootTime;
+    CColorStatic m_lineInstallDate;
+    CColorStatic m_lineInstallTime;
     CFont m_fontLines;
+    COsVersion m_osVersion;
+    CIniFile m_ini;
+    CTallvoxSettings m_settings;
     CSpeechWorker m_speech;
+    CPen m_penBack;
+    CLayeredWindow m_layered;
 
     TimeFacts m_timeFacts;
     InstallDateTime m_installDate;
     bool m_bInstallDateKnown = false;  // the elapsed line stays empty until then
 
     std::string m_strUptimeText;
+    std::string m_strTrayTip;
     std::string m_strBootLine;
     std::string m_strInstallDateLine;
     std::string m_strInstallTimeText;

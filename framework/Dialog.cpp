@@ -65,25 +65,28 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT message, WPARAM, LPARAM lParam) 
     return FALSE;
 }
 
-INT_PTR CDialog::DoModal() {
+HWND CDialog::CreateFromTemplate(HWND parent) {
     HINSTANCE instance = AfxGetResourceHandle();
     HRSRC resource = ::FindResourceA(instance, MAKEINTRESOURCEA(m_nTemplateId), MAKEINTRESOURCEA(5));
     HGLOBAL loaded = resource ? ::LoadResource(instance, resource) : nullptr;
     auto* dialogTemplate = loaded ? static_cast<LPCDLGTEMPLATEA>(::LockResource(loaded)) : nullptr;
-    if (!dialogTemplate) return -1;
+    if (!dialogTemplate) return nullptr;
+    ScopedCreationHook hook(this);
+    return ::CreateDialogIndirectParamA(instance, dialogTemplate, parent, DialogProc, reinterpret_cast<LPARAM>(this));
+}
 
+BOOL CDialog::Create() {
+    return CreateFromTemplate(m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr) != nullptr;
+}
+
+INT_PTR CDialog::DoModal() {
     HWND parent = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
     const bool reenableParent = parent && ::IsWindowEnabled(parent);
     m_nModalResult = -1;
     m_bContinueModal = true;
 
-    HWND hWnd = nullptr;
-    {
-        ScopedCreationHook hook(this);
-        if (reenableParent) ::EnableWindow(parent, FALSE);
-        hWnd = ::CreateDialogIndirectParamA(instance, dialogTemplate, parent, DialogProc,
-                                            reinterpret_cast<LPARAM>(this));
-    }
+    if (reenableParent) ::EnableWindow(parent, FALSE);
+    HWND hWnd = CreateFromTemplate(parent);
     if (hWnd && m_bContinueModal) RunModalLoop();
 
     if (reenableParent) ::EnableWindow(parent, TRUE);

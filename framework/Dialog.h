@@ -14,6 +14,9 @@ public:
     // Creates the dialog, runs its modal loop and returns the result given to
     // EndDialog; -1 when the dialog could not be created.
     virtual INT_PTR DoModal();
+    // Creates the dialog without a loop of its own (it runs in the caller's
+    // loop); the caller destroys it with DestroyWindow.
+    BOOL Create();
     void EndDialog(int result);
 
     virtual BOOL OnInitDialog();
@@ -36,6 +39,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
+    HWND CreateFromTemplate(HWND parent);
     void RunModalLoop();
 
     bool m_bContinueModal = false;

@@ -35,6 +35,7 @@ bool CWnd::SubclassWindow(HWND hWnd) {
         return false;
     m_hWnd = hWnd;
     HandleMap()[hWnd] = this;
+    PreSubclassWindow();
     return true;
 }
 

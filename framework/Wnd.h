@@ -59,6 +59,8 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The window's own handling of the message being processed now.
     LRESULT Default();
+    // Called when the object has been bound to an existing window.
+    virtual void PreSubclassWindow() {}
     // Called after the binding ended at WM_NCDESTROY.
     virtual void PostNcDestroy() {}
 

@@ -11,6 +11,7 @@ namespace {
 
 std::string g_program;
 std::string g_scratchRoot;
+std::string g_artFolder;
 
 void RemoveFolder(const std::string& folder) {
     WIN32_FIND_DATAA data;
@@ -36,6 +37,7 @@ void RemoveFolder(const std::string& folder) {
 
 std::string TallvoxProcess::ProgramPath() { return g_program; }
 std::string TallvoxProcess::ScratchRoot() { return g_scratchRoot; }
+std::string TallvoxProcess::ArtFolder() { return g_artFolder; }
 
 TallvoxProcess::TallvoxProcess(const std::string& scratchName, const std::string& exeName)
     : m_folder(g_scratchRoot + "\\" + scratchName), m_exe(m_folder + "\\" + exeName) {
@@ -97,14 +99,16 @@ bool TallvoxProcess::Running() const {
     return m_process.hProcess && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-// Arguments: the Tallvox.exe to run, and a folder for the scratch folders.
+// Arguments: the Tallvox.exe to run, a folder for the scratch folders, and
+// the artwork folder.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: tallvox_e2e_tests <Tallvox.exe> <scratch folder>\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: tallvox_e2e_tests <Tallvox.exe> <scratch folder> <art folder>\n");
         return 2;
     }
     g_program = probe::WindowsPath(argv[1]);
     g_scratchRoot = probe::WindowsPath(argv[2]);
+    g_artFolder = probe::WindowsPath(argv[3]);
     return RUN_ALL_TESTS();
 }

@@ -43,6 +43,8 @@ public:
 
     static std::string ProgramPath();
     static std::string ScratchRoot();
+    // The committed artwork (res/art), to compare the clock's face with.
+    static std::string ArtFolder();
 
 private:
     std::string m_folder;

@@ -1,0 +1,232 @@
+#include "controls/AnalogClock.h"
+
+#include <string>
+
+#include "controls/AntialiasedLine.h"
+#include "controls/DibSurface.h"
+#include "controls/HandGeometry.h"
+
+namespace {
+
+constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT kTickMs = 1000;
+constexpr COLORREF kKey = RGB(255, 0, 255);
+
+// The date window on a 100 x 100 face: the panel, and the day written one
+// pixel right of and above it so the digits sit centred in its frame.
+constexpr int kDateW = 18;
+constexpr int kDateH = 14;
+constexpr POINT kDatePanelAt = {67, 43};
+constexpr POINT kDateTextAt = {68, 42};
+constexpr POINT kDayInCanvas = {3, 1};
+
+// Splits the time; hour, minute and second -1 and day 0 when it cannot.
+tm LocalTime(__time64_t t)
+{
+    tm local{};
+    if (_localtime64_s(&local, &t) != 0) {
+        local = tm{};
+        local.tm_hour = local.tm_min = local.tm_sec = -1;
+        local.tm_mday = 0;
+    }
+    return local;
+}
+
+void DrawLines(DibSurface& canvas, const std::vector<HandLine>& lines, COLORREF colour)
+{
+    for (const HandLine& l : lines)
+        DrawAntialiasedLine(canvas, l.from.x, l.from.y, l.to.x, l.to.y, colour);
+}
+
+} // namespace
+
+CAnalogClock::CAnalogClock() : m_time(_time64(nullptr)) {}
+
+CAnalogClock::~CAnalogClock()
+{
+    m_layerFace.Release();
+    m_layerDate.Release();
+    m_layerCache.Release();
+}
+
+const MessageMap* CAnalogClock::ThisMessageMap()
+{
+    using T = CAnalogClock;
+    static const MessageEntry entries[] = {
+        OnMessage(WM_PAINT, &msg::Void<T, &T::OnPaint>),
+        OnMessage(WM_TIMER, &msg::Timer<T, &T::OnTimer>),
+        OnMessage(WM_DESTROY, &msg::Void<T, &T::OnDestroy>),
+    };
+    static const MessageMap map{CStatic::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
+    return &map;
+}
+
+const MessageMap* CAnalogClock::GetMessageMap() const { return ThisMessageMap(); }
+
+BOOL CAnalogClock::PreTranslateMessage(MSG* msg) { return CStatic::PreTranslateMessage(msg); }
+
+void CAnalogClock::PreSubclassWindow()
+{
+    CClientDC screen(nullptr);
+    LoadLayers(screen);
+    CStatic::PreSubclassWindow();
+}
+
+void CAnalogClock::SetSkin(int faceId, int dateId)
+{
+    m_layerFace.Release();
+    m_layerDate.Release();
+    m_layerCache.Release();
+    m_nFaceId = faceId;
+    m_nDateId = dateId;
+}
+
+SIZE CAnalogClock::GetFaceSize()
+{
+    CClientDC screen(nullptr);
+    LoadLayers(screen);
+    if (!m_nFaceId || !m_nDateId)
+        return SIZE{0, 0};
+    return SIZE{m_layerFace.GetWidth(), m_layerFace.GetHeight()};
+}
+
+void CAnalogClock::Start()
+{
+    m_nLastMinute = -1;
+    SetTimer(kTickTimer, kTickMs);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CAnalogClock::Stop() { KillTimer(kTickTimer); }
+
+// A layer that failed to load is tried again next time. The cache starts as
+// a second copy of the face: a canvas of the right size and format.
+void CAnalogClock::LoadLayers(HDC dc)
+{
+    if (!m_nFaceId || !m_nDateId)
+        return;
+    if (!m_layerFace.IsLoaded())
+        m_layerFace.Load(m_nFaceId, dc);
+    if (!m_layerDate.IsLoaded())
+        m_layerDate.Load(m_nDateId, dc);
+    if (!m_layerCache.IsLoaded())
+        m_layerCache.Load(m_nFaceId, dc);
+}
+
+void CAnalogClock::OnPaint()
+{
+    if (!m_nFaceId || !m_nDateId) {
+        // Nothing to show, but the update region must go or WM_PAINT repeats.
+        ::ValidateRect(m_hWnd, nullptr);
+        return;
+    }
+    CPaintDC dc(m_hWnd);
+    LoadLayers(dc);
+    m_time = CurrentTime();
+
+    // Off screen first, so the control never flickers. A DIB section lets
+    // the hands be drawn straight into memory.
+    RECT client = GetClientRect();
+    DibSurface canvas;
+    if (!canvas.Create(client.right, client.bottom, dc))
+        return;
+    {
+        CBrush back(m_crBack);
+        ::FillRect(canvas, &client, back.Get());
+    }
+
+    const tm local = LocalTime(m_time);
+    const int faceW = m_layerFace.GetWidth();
+    const int faceH = m_layerFace.GetHeight();
+    if (local.tm_min == m_nLastMinute) {
+        ::BitBlt(canvas, 0, 0, client.right, client.bottom, m_layerCache, 0, 0, SRCCOPY);
+    } else {
+        // Face, date and the slow antialiased hour and minute hands change
+        // once a minute: compose them now and keep the picture.
+        ::TransparentBlt(canvas, 0, 0, faceW, faceH, m_layerFace, 0, 0, faceW, faceH, m_crTransparent);
+        if (m_bShowDate)
+            DrawDate(canvas, local);
+        DrawHands(canvas, local);
+        ::BitBlt(m_layerCache, 0, 0, faceW, faceH, canvas, 0, 0, SRCCOPY);
+        m_nLastMinute = local.tm_min;
+        ++m_nComposeCount;
+    }
+    if (m_bShowSeconds)
+        DrawSecondHand(canvas, local);
+
+    ::TransparentBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, client.right, client.bottom,
+                     m_crTransparent);
+}
+
+void CAnalogClock::DrawDate(DibSurface& canvas, const tm& local)
+{
+    HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (!font) {
+        if (HWND parent = ::GetParent(m_hWnd))
+            font = reinterpret_cast<HFONT>(::SendMessageA(parent, WM_GETFONT, 0, 0));
+    }
+    if (!font)
+        return;
+
+    // The window's own font, as bold Arial one unit smaller.
+    LOGFONTA lf{};
+    ::GetObjectA(font, sizeof lf, &lf);
+    ::lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
+    lf.lfWeight = FW_BOLD;
+    lf.lfHeight += lf.lfHeight < 0 ? 1 : -1;
+    // Smoothed glyph edges would blend with the magenta key behind them and
+    // leave a pink fringe once the key is cut out.
+    lf.lfQuality = NONANTIALIASED_QUALITY;
+    CFont dayFont;
+    dayFont.CreateFontIndirect(lf);
+
+    const std::string day = FormatDayOfMonth(local.tm_mday);
+
+    CBitmapDC text;
+    text.Load(m_nDateId, canvas);
+    {
+        CSelectObject selectFont(text, dayFont.Get());
+        RECT all{0, 0, kDateW, kDateH};
+        CBrush key(kKey);
+        ::FillRect(text, &all, key.Get());
+        ::SetBkColor(text, kKey);
+        ::ExtTextOutA(text, kDayInCanvas.x, kDayInCanvas.y, 0, nullptr, day.c_str(),
+                      static_cast<UINT>(day.size()), nullptr);
+
+        ::BitBlt(canvas, kDatePanelAt.x, kDatePanelAt.y, kDateW, kDateH, m_layerDate, 0, 0, SRCCOPY);
+        ::TransparentBlt(canvas, kDateTextAt.x, kDateTextAt.y, kDateW, kDateH, text, 0, 0, kDateW, kDateH,
+                         kKey);
+    }
+    text.Release();
+}
+
+// The minute hand first, so the hour hand blends over it.
+void CAnalogClock::DrawHands(DibSurface& canvas, const tm& local)
+{
+    const int w = m_layerFace.GetWidth();
+    const int h = m_layerFace.GetHeight();
+    DibSurface::Flush();
+    DrawLines(canvas, MinuteHandLines(w, h, local.tm_min), m_crMinuteHand);
+    DrawLines(canvas, HourHandLines(w, h, local.tm_hour, local.tm_min), m_crHourHand);
+}
+
+void CAnalogClock::DrawSecondHand(DibSurface& canvas, const tm& local)
+{
+    DibSurface::Flush();
+    DrawLines(canvas, SecondHandLines(m_layerFace.GetWidth(), m_layerFace.GetHeight(), local.tm_sec),
+              m_crSecondHand);
+}
+
+// Ticks only mark the moment; the time itself is read when painting, so a
+// late or lost tick never shows a wrong time.
+void CAnalogClock::OnTimer(UINT_PTR)
+{
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    Default();
+}
+
+void CAnalogClock::OnDestroy()
+{
+    Stop();
+    Default();
+}

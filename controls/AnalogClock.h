@@ -1,0 +1,79 @@
+// CAnalogClock: the analog clock of the main window, a subclassed static
+// control. It draws a skin's dial, a date window and antialiased hands, and
+// repaints itself once a second. Pixels of the key colour are left out on
+// screen, so the round dial stands on the parent's background.
+#pragma once
+#include <windows.h>
+
+#include <ctime>
+
+#include "controls/BitmapDC.h"
+#include "framework/Static.h"
+
+class DibSurface;
+
+class CAnalogClock : public CStatic {
+public:
+    CAnalogClock();
+    ~CAnalogClock() override;
+
+    // Forgets the loaded bitmaps; they load again on the next use. Does not
+    // repaint.
+    void SetSkin(int faceId, int dateId);
+    // The face bitmap's size, (0,0) without a skin or when it cannot load.
+    SIZE GetFaceSize();
+    // Starts the one-second tick and forces a full redraw.
+    void Start();
+    void Stop();
+
+    // Full composes of face, date and hour and minute hands so far; the
+    // picture is kept and reused for the rest of its minute.
+    int ComposeCount() const { return m_nComposeCount; }
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    static const MessageMap* ThisMessageMap();
+
+    // Loads the layers against a screen DC; nothing while no skin is set.
+    void PreSubclassWindow() override;
+    // The clock's time source; tests replace it.
+    virtual __time64_t CurrentTime() { return _time64(nullptr); }
+
+private:
+    void OnPaint();
+    void OnTimer(UINT_PTR id);
+    void OnDestroy();
+
+    void LoadLayers(HDC dc);
+    void DrawDate(DibSurface& canvas, const tm& local);
+    void DrawHands(DibSurface& canvas, const tm& local);
+    void DrawSecondHand(DibSurface& canvas, const tm& local);
+
+    // The state, in its documented order; the main window writes the three
+    // public fields directly.
+    CBitmapDC m_layerFace;
+    CBitmapDC m_layerDate;
+    CBitmapDC m_layerCache;  // last composed picture, reused within its minute
+    int m_nLastMinute = -1;  // minute held by m_layerCache; -1 = none
+
+public:
+    BOOL m_bShowDate = TRUE;
+    BOOL m_bShowSeconds = TRUE;
+
+private:
+    __time64_t m_time;
+    COLORREF m_crBack = RGB(255, 0, 255);
+    COLORREF m_crTransparent = RGB(255, 0, 255);  // key colour: never copied
+
+public:
+    COLORREF m_crSecondHand = RGB(220, 20, 60);
+
+private:
+    COLORREF m_crMinuteHand = RGB(0, 0, 0);
+    COLORREF m_crHourHand = RGB(0, 0, 0);
+    int m_nFaceId = 0;
+    int m_nDateId = 0;
+    int m_nComposeCount = 0;
+};

@@ -1,0 +1,97 @@
+// The clock of a real run: its face at the control's place and size, in the
+// saved skin, with the second hand in the saved colour moving every second.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "e2e/ScreenPixels.h"
+#include "e2e/TallvoxProcess.h"
+#include "resource.h"
+
+namespace {
+
+// A 24-bit bottom-up BMP from the committed artwork.
+struct Bitmap {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;  // top-down
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+Bitmap ReadBmp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<unsigned char> d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Bitmap bmp;
+    if (d.size() < 54) return bmp;
+    auto u32 = [&](size_t o) { return d[o] | d[o + 1] << 8 | d[o + 2] << 16 | static_cast<unsigned>(d[o + 3]) << 24; };
+    const size_t offset = u32(10);
+    bmp.width = static_cast<int>(u32(18));
+    bmp.height = static_cast<int>(u32(22));
+    const size_t stride = (static_cast<size_t>(bmp.width) * 3 + 3) & ~static_cast<size_t>(3);
+    bmp.pixels.resize(static_cast<size_t>(bmp.width) * bmp.height);
+    for (int y = 0; y < bmp.height; ++y)
+        for (int x = 0; x < bmp.width; ++x) {
+            const size_t p = offset + (bmp.height - 1 - y) * stride + x * 3;
+            bmp.pixels[static_cast<size_t>(y) * bmp.width + x] = RGB(d[p + 2], d[p + 1], d[p]);
+        }
+    return bmp;
+}
+
+std::set<std::pair<int, int>> RedPixels(const ScreenPixels& shot, const RECT& r) {
+    std::set<std::pair<int, int>> red;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const COLORREF c = shot.At(x, y);
+            if (GetRValue(c) > 200 && GetGValue(c) < 80 && GetBValue(c) < 80) red.insert({x, y});
+        }
+    return red;
+}
+
+}  // namespace
+
+TEST(Clock, ShowsTheSavedSkinAtTheFaceSizeAndTheSecondHandMoves) {
+    const Bitmap green = ReadBmp(TallvoxProcess::ArtFolder() + "\\face_1088.bmp");
+    const Bitmap silver = ReadBmp(TallvoxProcess::ArtFolder() + "\\face_1066.bmp");
+    ASSERT_EQ(100, green.width);
+
+    TallvoxProcess tallvox("clock");
+    tallvox.WriteFile("Tallvox.ini", "[Tallvox]\r\nSkin=3\r\nClock_sec_hand=RGB(255,0,0)\r\nMax_Wnd=1\r\n");
+    ASSERT_TRUE(tallvox.Start());
+    ::Sleep(500);
+
+    const RECT clock = ControlScreenRect(tallvox.Window(), IDC_CLOCK);
+    ASSERT_EQ(100, clock.right - clock.left);
+    ASSERT_EQ(100, clock.bottom - clock.top);
+
+    // Outside the reach of the hands (radius 40) the face shows exactly as
+    // painted; the magenta key shows the window's white background.
+    const ScreenPixels first(clock);
+    int faceMatches = 0, faceMismatches = 0, silverMatches = 0, keyed = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) {
+            if (std::hypot(x - 50, y - 50) <= 40.0) continue;
+            const COLORREF painted = green.At(x, y);
+            const COLORREF shown = first.At(clock.left + x, clock.top + y);
+            if (painted == RGB(255, 0, 255)) {
+                EXPECT_EQ(RGB(255, 255, 255), shown) << "at " << x << "," << y;
+                ++keyed;
+                continue;
+            }
+            (shown == painted ? faceMatches : faceMismatches)++;
+            if (shown == silver.At(x, y)) ++silverMatches;
+        }
+    EXPECT_GT(keyed, 2000);
+    EXPECT_GT(faceMatches, 1000);
+    EXPECT_EQ(0, faceMismatches);
+    EXPECT_LT(silverMatches, faceMatches / 4) << "the green skin, not the silver one";
+
+    const auto redBefore = RedPixels(first, clock);
+    ::Sleep(1100);
+    const auto redAfter = RedPixels(ScreenPixels(clock), clock);
+    EXPECT_GE(redBefore.size(), 2u);
+    EXPECT_GE(redAfter.size(), 2u);
+    EXPECT_NE(redBefore, redAfter) << "the second hand moved";
+}

@@ -1,0 +1,33 @@
+// CColorStatic: a static text control in a text and background colour of its
+// own. It answers the control-colour request that its parent reflects to it.
+#pragma once
+#include <windows.h>
+
+#include "framework/Gdi.h"
+#include "framework/Static.h"
+
+class CColorStatic : public CStatic {
+public:
+    CColorStatic();
+
+    // -1 stands for the system's button-text colour.
+    void SetTextColor(COLORREF colour);
+    // -1 stands for the system's button-face colour.
+    void SetBkColor(COLORREF colour);
+
+    COLORREF TextColor() const { return m_crText; }
+    COLORREF BkColor() const { return m_crBk; }
+    HBRUSH BkBrush() const { return m_brBk.Get(); }
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    static const MessageMap* ThisMessageMap();
+
+    HBRUSH CtlColor(HDC dc, UINT controlType);
+    void OnDestroy();
+
+private:
+    COLORREF m_crText;
+    COLORREF m_crBk;
+    CBrush m_brBk;
+};
