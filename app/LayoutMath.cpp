@@ -38,6 +38,22 @@ LayoutRect PlaceButton(const ButtonRecord& record, const LayoutRect& clock) {
     return r;
 }
 
+LayoutRect LimitSizing(LayoutRect r, SizingEdge edge) {
+    if (r.Width() < kMinWindowWidth) {
+        if (edge == SizingEdge::Left || edge == SizingEdge::TopLeft || edge == SizingEdge::BottomLeft)
+            r.left = r.right - kMinWindowWidth;
+        else
+            r.right = r.left + kMinWindowWidth;
+    }
+    if (r.Height() < kMinWindowHeight) {
+        if (edge == SizingEdge::Top || edge == SizingEdge::TopLeft || edge == SizingEdge::TopRight)
+            r.top = r.bottom - kMinWindowHeight;
+        else
+            r.bottom = r.top + kMinWindowHeight;
+    }
+    return r;
+}
+
 std::string SizeCaption(int width, int height) {
     if (height < 165 && width < 125) return std::string();
     char text[64];

@@ -37,6 +37,13 @@ constexpr int kMinWindowWidth = 100, kMinWindowHeight = 150;
 constexpr int kSmallWindowWidth = 200, kSmallWindowHeight = 163;
 constexpr int kLargeWindowWidth = 370, kLargeWindowHeight = 212;
 
+// Edges a border drag can move (the WMSZ_ values of WM_SIZING).
+enum class SizingEdge { Left = 1, Right, Top, TopLeft, TopRight, Bottom, BottomLeft, BottomRight };
+
+// Keeps a dragged window at least 100 x 150: the dragged edge gives way, the
+// opposite edge stays where it is.
+LayoutRect LimitSizing(LayoutRect proposed, SizingEdge edge);
+
 // The caption that shows the window's outer size after the limits; empty
 // for a window too small to show it.
 std::string SizeCaption(int width, int height);

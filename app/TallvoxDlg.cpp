@@ -32,6 +32,7 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnMessage(WM_QUERYDRAGICON, &msg::QueryDragIcon<T, &T::OnQueryDragIcon>),
         OnMessage(WM_TIMER, &msg::Timer<T, &T::OnTimer>),
         OnMessage(WM_SIZE, &msg::Size<T, &T::OnSize>),
+        OnMessage(WM_SIZING, &msg::Raw<T, &T::OnSizing>),
         OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
         OnCommand(ID_TRAY_RESTORE, &msg::Void<T, &T::OnRestore>),
         OnCommand(ID_MINIMIZE, &msg::Void<T, &T::OnMinimize>),
@@ -172,6 +173,15 @@ void CTallvoxDlg::OnSize(UINT, int, int) {
     else if (width > kMaxWindowWidth)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, kMaxWindowWidth, height, SWP_NOMOVE | SWP_NOZORDER);
     SetWindowText(SizeCaption(width, height));
+}
+
+LRESULT CTallvoxDlg::OnSizing(WPARAM edge, LPARAM rect) {
+    Default();
+    auto* proposed = reinterpret_cast<RECT*>(rect);
+    const LayoutRect limited = LimitSizing(LayoutRect{proposed->left, proposed->top, proposed->right, proposed->bottom},
+                                           static_cast<SizingEdge>(edge));
+    *proposed = RECT{limited.left, limited.top, limited.right, limited.bottom};
+    return TRUE;
 }
 
 void CTallvoxDlg::OnExit() { OnOK(); }

@@ -52,6 +52,7 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnSize(UINT type, int cx, int cy);
+    LRESULT OnSizing(WPARAM edge, LPARAM rect);
     BOOL OnEraseBkgnd(HDC dc);
     virtual BOOL PaintBackground(HDC dc);
     void OnExit();

@@ -38,3 +38,28 @@ TEST(LayoutMath, SizeCaption) {
     EXPECT_EQ("Tallvox x=410; y=200", SizeCaption(500, 200));
     EXPECT_EQ("Tallvox x=300; y=230", SizeCaption(300, 300));
 }
+
+TEST(LayoutMath, DraggingBelowTheMinimumMovesOnlyTheDraggedEdge) {
+    // The left border dragged too far right: the right border stays.
+    LayoutRect r = LimitSizing(LayoutRect{150, 10, 230, 300}, SizingEdge::Left);
+    EXPECT_EQ(130, r.left);
+    EXPECT_EQ(230, r.right);
+    // The right border dragged too far left: the left border stays.
+    r = LimitSizing(LayoutRect{150, 10, 230, 300}, SizingEdge::Right);
+    EXPECT_EQ(150, r.left);
+    EXPECT_EQ(250, r.right);
+    // The top-left corner: both limits, from the far edges.
+    r = LimitSizing(LayoutRect{150, 200, 200, 300}, SizingEdge::TopLeft);
+    EXPECT_EQ(100, r.left);
+    EXPECT_EQ(150, r.top);
+    EXPECT_EQ(300, r.bottom);
+    // The bottom edge: the top stays.
+    r = LimitSizing(LayoutRect{0, 50, 300, 120}, SizingEdge::Bottom);
+    EXPECT_EQ(50, r.top);
+    EXPECT_EQ(200, r.bottom);
+    EXPECT_EQ(300, r.right);
+    // Large enough: unchanged.
+    r = LimitSizing(LayoutRect{0, 0, 370, 212}, SizingEdge::BottomRight);
+    EXPECT_EQ(370, r.right);
+    EXPECT_EQ(212, r.bottom);
+}

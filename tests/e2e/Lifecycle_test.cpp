@@ -2,6 +2,8 @@
 // tick, the ways to end it, and the taskbar clock it hides meanwhile.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "e2e/TallvoxProcess.h"
 #include "e2e/TaskbarStandIn.h"
 #include "resource.h"
@@ -95,4 +97,35 @@ TEST(Lifecycle, RunsNormallyOnADesktopWithoutTheClockChain) {
     ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !tallvox.Line(IDC_LINE_UPTIME).empty(); }, 3000));
     PressKey(tallvox.Window(), VK_ESCAPE);
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
+}
+
+TEST(Lifecycle, ResizingKeepsTheLimitsCentresTheControlsAndShowsTheSize) {
+    TallvoxProcess tallvox("resize");
+    ASSERT_TRUE(tallvox.Start());
+    const HWND window = tallvox.Window();
+    char caption[64] = {};
+    ::GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ("Tallvox x=200; y=163", caption);
+
+    ::SetWindowPos(window, nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
+    RECT rc{};
+    ::GetWindowRect(window, &rc);
+    EXPECT_EQ(410, rc.right - rc.left);
+    EXPECT_EQ(230, rc.bottom - rc.top);
+    ::GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ("Tallvox x=410; y=230", caption);
+
+    // The clock and the lines stay centred in the wider client area.
+    RECT client{};
+    ::GetClientRect(window, &client);
+    for (int id : {IDC_CLOCK, IDC_LINE_UPTIME, IDC_LINE_INSTALL_TIME}) {
+        RECT control{};
+        ::GetWindowRect(::GetDlgItem(window, id), &control);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&control), 2);
+        EXPECT_LE(std::abs((control.left + control.right) - client.right), 2) << "control " << id;
+    }
+
+    ::SetWindowPos(window, nullptr, 0, 0, 120, 160, SWP_NOMOVE | SWP_NOZORDER);
+    ::GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ("", caption);
 }
