@@ -28,6 +28,7 @@ public:
     void ModifyTrayIcon();
     bool IsTrayIconShown() const { return m_bInTray; }
     const NOTIFYICONDATAA& IconData() const { return m_iconData; }
+    HMENU TrayMenu() const { return m_trayMenu.GetSafeHmenu(); }
 
 protected:
     const MessageMap* GetMessageMap() const override;

@@ -85,6 +85,22 @@ TEST(TrayIconDlg, MinimiseHidesTheWindowInsteadOfMinimisingIt) {
     EXPECT_EQ(0, ::SendMessageA(dialog.GetSafeHwnd(), WM_USER + 1, 2, WM_LBUTTONDBLCLK));
 }
 
+TEST(TrayIconDlg, RestoreBecomesTheDefaultItemAfterTheFirstShowing) {
+    TestTrayDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.LoadTrayMenu(IDR_TRAY_MENU);
+    HMENU popup = ::GetSubMenu(dialog.TrayMenu(), 0);
+    ASSERT_NE(nullptr, popup);
+    EXPECT_EQ(2, ::GetMenuItemCount(popup));
+    EXPECT_EQ(static_cast<UINT>(-1), ::GetMenuDefaultItem(popup, TRUE, 0));
+
+    // The menu runs its own loop until a key closes it; queue the key first.
+    ::PostMessageA(dialog.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    ::SendMessageA(dialog.GetSafeHwnd(), WM_USER + 1, 1, WM_RBUTTONDOWN);
+    EXPECT_EQ(0u, ::GetMenuDefaultItem(popup, TRUE, 0));
+    EXPECT_EQ(static_cast<UINT>(ID_TRAY_RESTORE), ::GetMenuDefaultItem(popup, FALSE, 0));
+}
+
 TEST(ColorStatic, AnswersTheReflectedColourRequestWithItsOwnColours) {
     TestTrayDialog dialog;
     ASSERT_TRUE(dialog.Create());
