@@ -8,14 +8,6 @@
 
 namespace {
 
-// The program file's path as the profile code sees it (256 characters at most).
-std::string ProgramPath()
-{
-    char path[257] = {};
-    ::GetModuleFileNameA(nullptr, path, 256);
-    return path;
-}
-
 // The pieces of a path, split the way _splitpath does it: a drive is the
 // first two characters when the second one is a colon; the folder runs up to
 // and including the last slash or backslash; the extension starts at the last
@@ -81,14 +73,14 @@ CIniFile::~CIniFile() = default;
 
 std::string CIniFile::DefaultIniPath()
 {
-    const PathParts parts = SplitPath(ProgramPath());
+    const PathParts parts = SplitPath(AfxGetModulePath());
     return parts.drive + parts.folder + parts.base + ".ini";
 }
 
 std::string CIniFile::MakeAbsolute(const std::string& file)
 {
     if (!SplitPath(file).drive.empty()) return file;
-    const PathParts program = SplitPath(ProgramPath());
+    const PathParts program = SplitPath(AfxGetModulePath());
     return program.drive + program.folder + file;
 }
 

@@ -57,6 +57,30 @@ BOOL CTallvoxDlg::OnInitDialog() {
     return TRUE;
 }
 
+namespace {
+
+// The layout is captured once per process, after the clock has its size.
+struct LayoutRecords {
+    CenteredRecord centered[5];
+    ButtonRecord button;
+    bool captured = false;
+};
+LayoutRecords g_layout;
+
+const int kCenteredIds[5] = {IDC_CLOCK, IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE,
+                             IDC_LINE_INSTALL_TIME};
+
+LayoutRect ChildRect(HWND parent, HWND child) {
+    RECT rc{};
+    ::GetWindowRect(child, &rc);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
+    return LayoutRect{rc.left, rc.top, rc.right, rc.bottom};
+}
+
+void MoveChild(HWND child, const LayoutRect& r) { ::MoveWindow(child, r.left, r.top, r.Width(), r.Height(), FALSE); }
+
+}  // namespace
+
 void CTallvoxDlg::InitMainWindow() {
     LoadTrayIcon(IDR_MAINFRAME);
     LoadTrayMenu(IDR_TRAY_MENU);
@@ -72,8 +96,7 @@ void CTallvoxDlg::InitMainWindow() {
     const SkinBitmaps skin = SkinFor(m_settings.m_nSkin);
     m_clock.SetSkin(skin.faceId, skin.dateId);
     const SIZE face = m_clock.GetFaceSize();
-    RECT clockRect = m_clock.GetWindowRect();
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&clockRect), 2);
+    const LayoutRect clockRect = ChildRect(m_hWnd, m_clock.GetSafeHwnd());
     m_clock.MoveWindow(clockRect.left, clockRect.top, face.cx, face.cy, TRUE);
     m_clock.Start();
     m_clock.m_bShowDate = TRUE;
@@ -213,29 +236,6 @@ BOOL CTallvoxDlg::PaintBackground(HDC dc) {
     return TRUE;
 }
 
-namespace {
-
-// The layout is captured once per process, after the clock has its size.
-struct LayoutRecords {
-    CenteredRecord centered[5];
-    ButtonRecord button;
-    bool captured = false;
-};
-LayoutRecords g_layout;
-
-const int kCenteredIds[5] = {IDC_CLOCK, IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE,
-                             IDC_LINE_INSTALL_TIME};
-
-LayoutRect ChildRect(HWND parent, HWND child) {
-    RECT rc{};
-    ::GetWindowRect(child, &rc);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
-    return LayoutRect{rc.left, rc.top, rc.right, rc.bottom};
-}
-
-void MoveChild(HWND child, const LayoutRect& r) { ::MoveWindow(child, r.left, r.top, r.Width(), r.Height(), FALSE); }
-
-}  // namespace
 
 void CTallvoxDlg::LayoutControls(bool capture) {
     if (!capture && !g_layout.captured) return;
