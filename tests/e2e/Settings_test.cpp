@@ -78,10 +78,13 @@ TEST(Settings, LinesShowTheirSavedColoursOnTheSavedBackground) {
                       "Boot_Time_Text_Color=RGB(0,255,0)\r\nMax_Wnd=1\r\n");
     ASSERT_TRUE(tallvox.Start());
     ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !tallvox.Line(IDC_LINE_UPTIME).empty(); }, 3000));
-    ::Sleep(300);  // let the line repaint after its text changed
-
+    // The line repaints after its text changed; wait for the text to show.
     const RECT uptimeRect = ControlScreenRect(tallvox.Window(), IDC_LINE_UPTIME);
-    const ScreenPixels uptimeLine(uptimeRect);
+    ScreenPixels uptimeLine(uptimeRect);
+    TallvoxProcess::WaitUntil([&] {
+        uptimeLine = ScreenPixels(uptimeRect);
+        return uptimeLine.Count(uptime) > 20;
+    }, 3000);
     EXPECT_EQ(background, uptimeLine.At(uptimeRect.left + 1, uptimeRect.top + 1));
     EXPECT_GT(uptimeLine.Count(uptime), 20) << "the text is drawn in its own colour";
 
