@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "controls/AnalogClock.h"
@@ -112,6 +113,17 @@ protected:
         return pixels;
     }
 
+    // The clock at noon on the 5th, then restarted at noon on the 25th.
+    std::pair<std::vector<COLORREF>, std::vector<COLORREF>> CaptureNoonOfDays5And25()
+    {
+        StartClock(LocalTime(5, 12, 0, 0));
+        std::vector<COLORREF> day5 = Capture();
+        m_clock.now = LocalTime(25, 12, 0, 0);
+        m_clock.Start();
+        ::UpdateWindow(m_static);
+        return {std::move(day5), Capture()};
+    }
+
     static COLORREF At(const std::vector<COLORREF>& pixels, int x, int y) { return pixels[y * 100 + x]; }
 
     HWND m_parent = nullptr;
@@ -197,13 +209,7 @@ TEST_F(AnalogClockTest, SecondHandColourShowsAtTheNextPaint)
 
 TEST_F(AnalogClockTest, DateWindowShowsTheDay)
 {
-    StartClock(LocalTime(5, 12, 0, 0));
-    const std::vector<COLORREF> day5 = Capture();
-
-    m_clock.now = LocalTime(25, 12, 0, 0);
-    m_clock.Start();
-    ::UpdateWindow(m_static);
-    const std::vector<COLORREF> day25 = Capture();
+    const auto [day5, day25] = CaptureNoonOfDays5And25();
 
     int differing = 0;
     for (int y = 42; y < 57; ++y)
@@ -219,12 +225,7 @@ TEST_F(AnalogClockTest, DateWindowShowsTheDay)
 TEST_F(AnalogClockTest, NoDateWithoutAFont)
 {
     ::SendMessageA(m_static, WM_SETFONT, 0, FALSE);
-    StartClock(LocalTime(5, 12, 0, 0));
-    const std::vector<COLORREF> day5 = Capture();
-    m_clock.now = LocalTime(25, 12, 0, 0);
-    m_clock.Start();
-    ::UpdateWindow(m_static);
-    const std::vector<COLORREF> day25 = Capture();
+    const auto [day5, day25] = CaptureNoonOfDays5And25();
     EXPECT_EQ(day5, day25);
 }
 
