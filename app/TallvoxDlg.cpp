@@ -11,11 +11,15 @@
 #include "facts/UptimeText.h"
 #include "framework/Icon.h"
 #include "framework/ModuleName.h"
+#include "speech/SapiVoice.h"
 #include "resource.h"
 
-CTallvoxDlg::CTallvoxDlg(CWnd* parent)
+CTallvoxDlg::CTallvoxDlg(CWnd* parent) : CTallvoxDlg(parent, VoiceFactory(&CreateSapiVoice)) {}
+
+CTallvoxDlg::CTallvoxDlg(CWnd* parent, const VoiceFactory& createVoice)
     : CTrayIconDlg(IDD_TALLVOX_DIALOG, parent),
       m_hIcon(AfxLoadIcon(IDR_MAINFRAME)),
+      m_speech(createVoice),
       m_strModuleDir(ModuleFolder(AfxGetModulePath())) {}
 
 CTallvoxDlg::~CTallvoxDlg() {
@@ -37,6 +41,11 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnCommand(ID_TRAY_RESTORE, &msg::Void<T, &T::OnRestore>),
         OnCommand(ID_MINIMIZE, &msg::Void<T, &T::OnMinimize>),
         OnCommand(IDOK, &msg::Void<T, &T::OnExit>),
+        OnCommand(ID_SAY_UPTIME, &msg::Void<T, &T::SayUptime>),
+        OnCommand(ID_SAY_BOOT_TIME, &msg::Void<T, &T::SayBootTime>),
+        OnCommand(ID_SAY_CURRENT_TIME, &msg::Void<T, &T::SayCurrentTime>),
+        OnCommand(ID_SAY_INSTALL_DATE, &msg::Void<T, &T::SayInstallDate>),
+        OnCommand(ID_SAY_INSTALL_TIME, &msg::Void<T, &T::SayInstallTime>),
     };
     static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
     return &map;
@@ -138,10 +147,33 @@ void CTallvoxDlg::InitMainWindow() {
     if (!m_settings.m_bMaxWnd) MoveWindow(0, 0, kSmallWindowWidth, kSmallWindowHeight, TRUE);
 }
 
+namespace {
+
+// Single-key shortcuts: the key's virtual-key code and the command's handler.
+// Letters are matched by key code, so Shift and Caps Lock make no difference.
+struct KeyCommand {
+    WPARAM key;
+    void (CTallvoxDlg::*handler)();
+};
+
+}  // namespace
+
 BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
+    using T = CTallvoxDlg;
+    static const KeyCommand kKeyTable[] = {
+        {VK_DOWN, &T::OnMinimize},       {'U', &T::SayUptime},      {'B', &T::SayBootTime},
+        {'D', &T::SayCurrentTime},       {'Y', &T::SayInstallDate}, {'Z', &T::SayInstallTime},
+    };
     if (msg->message == WM_KEYDOWN) {
-        if (msg->wParam == VK_ESCAPE) OnOK();
-        else if (msg->wParam == VK_DOWN) OnMinimize();
+        if (msg->wParam == VK_ESCAPE) {
+            OnOK();
+        } else {
+            for (const KeyCommand& k : kKeyTable)
+                if (k.key == msg->wParam) {
+                    (this->*k.handler)();
+                    break;
+                }
+        }
     }
     // The dialog manager's own keys (Tab, Enter, Escape) are not used here.
     return CWnd::PreTranslateMessage(msg);
@@ -281,3 +313,19 @@ std::string CTallvoxDlg::GetInstallTimeText() {
     if (!m_bInstallDateKnown) return std::string();
     return FormatInstallTimeText(ComputeElapsed(CurrentLocalDateTime(), m_installDate));
 }
+
+void CTallvoxDlg::SayUptime() { Speak(GetUptimeText()); }
+
+void CTallvoxDlg::SayBootTime() { Speak(GetBootTimeText()); }
+
+void CTallvoxDlg::SayCurrentTime() {
+    // "%c" in the runtime's default locale: 12/06/26 06:24:21.
+    char text[128] = {};
+    const __time64_t now = _time64(nullptr);
+    if (const tm* local = _localtime64(&now)) strftime(text, sizeof text, "%c", local);
+    Speak(std::string("current time is ") + text);
+}
+
+void CTallvoxDlg::SayInstallDate() { Speak("operating system installed since " + GetInstallDateText()); }
+
+void CTallvoxDlg::SayInstallTime() { Speak(GetInstallTimeText()); }

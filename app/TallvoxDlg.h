@@ -33,6 +33,13 @@ public:
     // Hands one finished sentence to this window's speech worker.
     void Speak(const std::string& text) { m_speech.Queue(text); }
 
+    // The spoken commands.
+    void SayUptime();
+    void SayBootTime();
+    void SayCurrentTime();
+    void SayInstallDate();
+    void SayInstallTime();
+
     const std::string& ModuleDir() const { return m_strModuleDir; }
     const std::string& HelpPath() const { return m_strHelpPath; }
 
@@ -40,6 +47,10 @@ public:
     static constexpr UINT_PTR IDT_TRAYTIP = 2;
 
 protected:
+    // Speaks through the voice that `createVoice` makes instead of the
+    // system's, for tests.
+    CTallvoxDlg(CWnd* parent, const VoiceFactory& createVoice);
+
     const MessageMap* GetMessageMap() const override;
     static const MessageMap* ThisMessageMap();
 

@@ -18,6 +18,11 @@
 // Commands
 #define ID_TRAY_RESTORE         32771
 #define ID_MINIMIZE             1033
+#define ID_SAY_UPTIME           1023
+#define ID_SAY_BOOT_TIME        1024
+#define ID_SAY_CURRENT_TIME     1025
+#define ID_SAY_INSTALL_DATE     1061
+#define ID_SAY_INSTALL_TIME     1062
 
 // Clock skins: faces and date windows
 #define IDB_FACE_SILVER         1066

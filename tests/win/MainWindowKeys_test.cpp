@@ -1,0 +1,166 @@
+// The main window's spoken commands, reached by their keys and by WM_COMMAND,
+// with a voice that writes down what it is asked to say.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "app/TallvoxDlg.h"
+#include "resource.h"
+
+namespace {
+
+// Sentences as the voice received them, in order.
+class SpokenLog {
+public:
+    void Add(const wchar_t* text)
+    {
+        std::string narrow;
+        for (const wchar_t* p = text; *p; ++p)
+            narrow += static_cast<char>(*p);  // the sentences are ASCII
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_sentences.push_back(narrow);
+        m_cv.notify_all();
+    }
+
+    // Waits until `count` sentences have been spoken; all of them.
+    std::vector<std::string> WaitFor(std::size_t count,
+                                     std::chrono::milliseconds timeout = std::chrono::seconds(10))
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_cv.wait_for(lock, timeout, [&] { return m_sentences.size() >= count; });
+        return m_sentences;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    std::vector<std::string> m_sentences;
+};
+
+class LoggingVoice : public IVoice {
+public:
+    explicit LoggingVoice(std::shared_ptr<SpokenLog> log) : m_log(std::move(log)) {}
+    void Speak(const wchar_t* text) override { m_log->Add(text); }
+
+private:
+    std::shared_ptr<SpokenLog> m_log;
+};
+
+class ListenedDlg : public CTallvoxDlg {
+public:
+    explicit ListenedDlg(const std::shared_ptr<SpokenLog>& log)
+        : CTallvoxDlg(nullptr, [log] { return std::unique_ptr<IVoice>(new LoggingVoice(log)); })
+    {
+    }
+};
+
+class MainWindowKeys : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dlg.Create());
+        ::GetKeyboardState(m_savedKeys);
+    }
+    void TearDown() override
+    {
+        ::SetKeyboardState(m_savedKeys);
+        ::DestroyWindow(m_dlg.GetSafeHwnd());
+    }
+
+    // Hands a key message to the window's pre-translation, as its loop does.
+    void Press(WPARAM key, UINT message = WM_KEYDOWN)
+    {
+        MSG msg{m_dlg.GetSafeHwnd(), message, key, 1, 0, {0, 0}};
+        static_cast<CWnd&>(m_dlg).PreTranslateMessage(&msg);
+    }
+
+    void HoldControl(bool down)
+    {
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = down ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+    }
+
+    std::string Line(int id) const
+    {
+        char text[256] = {};
+        ::GetDlgItemTextA(m_dlg.GetSafeHwnd(), id, text, sizeof text);
+        return text;
+    }
+
+    std::shared_ptr<SpokenLog> m_log = std::make_shared<SpokenLog>();
+    ListenedDlg m_dlg{m_log};
+    BYTE m_savedKeys[256] = {};
+};
+
+const std::regex kUptime(R"(- Uptime : .*\d+ (seconds?|sec))");
+const std::regex kBootTime(R"(- Boot Time : \d\d-\d\d-\d{4} @ \d\d:\d\d:\d\d)");
+const std::regex kCurrentTime(R"(current time is \d\d/\d\d/\d\d \d\d:\d\d:\d\d)");
+const std::regex kInstallTime(R"(- OS Installation Time: \d+ years? \d+ months \d+ days \d+ hours \d+ min \d+ sec)");
+
+}  // namespace
+
+TEST_F(MainWindowKeys, LettersSpeakTheFactsInTheOrderPressed)
+{
+    Press('U');
+    Press('B');
+    Press('D');
+    Press('Y');
+    Press('Z');
+    const std::vector<std::string> said = m_log->WaitFor(5);
+    ASSERT_EQ(5u, said.size());
+    EXPECT_TRUE(std::regex_match(said[0], kUptime)) << said[0];
+    EXPECT_TRUE(std::regex_match(said[1], kBootTime)) << said[1];
+    EXPECT_TRUE(std::regex_match(said[2], kCurrentTime)) << said[2];
+    // The installation date as the third line shows it, the query run again.
+    const std::string dateLine = Line(IDC_LINE_INSTALL_DATE);
+    const std::string linePrefix = "- OS Installation Date: ";
+    ASSERT_EQ(0u, dateLine.rfind(linePrefix, 0)) << dateLine;
+    EXPECT_EQ("operating system installed since " + dateLine.substr(linePrefix.size()), said[3]);
+    EXPECT_TRUE(std::regex_match(said[4], kInstallTime)) << said[4];
+}
+
+TEST_F(MainWindowKeys, CommandsSpeakTheSameSentencesAsTheKeys)
+{
+    const int ids[] = {ID_SAY_UPTIME, ID_SAY_BOOT_TIME, ID_SAY_CURRENT_TIME, ID_SAY_INSTALL_DATE,
+                       ID_SAY_INSTALL_TIME};
+    for (int id : ids)
+        ::SendMessageA(m_dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    const std::vector<std::string> said = m_log->WaitFor(5);
+    ASSERT_EQ(5u, said.size());
+    EXPECT_TRUE(std::regex_match(said[0], kUptime)) << said[0];
+    EXPECT_TRUE(std::regex_match(said[1], kBootTime)) << said[1];
+    EXPECT_TRUE(std::regex_match(said[2], kCurrentTime)) << said[2];
+    EXPECT_EQ(0u, said[3].rfind("operating system installed since ", 0)) << said[3];
+    EXPECT_TRUE(std::regex_match(said[4], kInstallTime)) << said[4];
+}
+
+TEST_F(MainWindowKeys, ControlLeavesLettersAloneAndOtherKeyMessagesDoNothing)
+{
+    // Key releases, Alt combinations (system keys) and a bare C say nothing.
+    Press('U', WM_KEYUP);
+    Press('U', WM_SYSKEYDOWN);
+    Press('C');
+    Press(VK_F1);
+    // Control is only looked at for C: Ctrl+U still says the uptime.
+    HoldControl(true);
+    Press('U');
+    HoldControl(false);
+    // A marker last: sentences are spoken in order, so anything wrongly
+    // queued above would come before it.
+    Press('D');
+    const std::vector<std::string> said = m_log->WaitFor(2);
+    ASSERT_EQ(2u, said.size());
+    EXPECT_TRUE(std::regex_match(said[0], kUptime)) << said[0];
+    EXPECT_TRUE(std::regex_match(said[1], kCurrentTime)) << said[1];
+    EXPECT_TRUE(::IsWindow(m_dlg.GetSafeHwnd()));
+}
