@@ -46,6 +46,30 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnCommand(ID_SAY_CURRENT_TIME, &msg::Void<T, &T::SayCurrentTime>),
         OnCommand(ID_SAY_INSTALL_DATE, &msg::Void<T, &T::SayInstallDate>),
         OnCommand(ID_SAY_INSTALL_TIME, &msg::Void<T, &T::SayInstallTime>),
+        OnCommand(ID_COLOR_UPTIME, &msg::Void<T, &T::OnColorUptime>),
+        OnCommand(ID_COLOR_BOOT_TIME, &msg::Void<T, &T::OnColorBootTime>),
+        OnCommand(ID_COLOR_BACKGROUND, &msg::Void<T, &T::OnColorBackground>),
+        OnCommand(ID_COLOR_INSTALL_DATE, &msg::Void<T, &T::OnColorInstallDate>),
+        OnCommand(ID_COLOR_INSTALL_TIME, &msg::Void<T, &T::OnColorInstallTime>),
+        OnCommand(ID_COLOR_ALL_TEXT, &msg::Void<T, &T::OnColorAllText>),
+        OnCommand(ID_COLOR_SECOND_HAND, &msg::Void<T, &T::OnColorSecondHand>),
+        OnCommand(ID_OPACITY_10, &msg::Void<T, &T::OnOpacity10>),
+        OnCommand(ID_OPACITY_20, &msg::Void<T, &T::OnOpacity20>),
+        OnCommand(ID_OPACITY_30, &msg::Void<T, &T::OnOpacity30>),
+        OnCommand(ID_OPACITY_40, &msg::Void<T, &T::OnOpacity40>),
+        OnCommand(ID_OPACITY_50, &msg::Void<T, &T::OnOpacity50>),
+        OnCommand(ID_OPACITY_60, &msg::Void<T, &T::OnOpacity60>),
+        OnCommand(ID_OPACITY_70, &msg::Void<T, &T::OnOpacity70>),
+        OnCommand(ID_OPACITY_80, &msg::Void<T, &T::OnOpacity80>),
+        OnCommand(ID_OPACITY_90, &msg::Void<T, &T::OnOpacity90>),
+        OnCommand(ID_OPACITY_100, &msg::Void<T, &T::OnOpacity100>),
+        OnCommand(ID_ALWAYS_ON_TOP, &msg::Void<T, &T::OnAlwaysOnTop>),
+        OnCommand(IDC_SIZE_BUTTON, &msg::Void<T, &T::OnToggleSize>),
+        OnCommand(ID_SKIN_ORANGE, &msg::Void<T, &T::OnSkinOrange>),
+        OnCommand(ID_SKIN_ICE, &msg::Void<T, &T::OnSkinIce>),
+        OnCommand(ID_SKIN_SILVER, &msg::Void<T, &T::OnSkinSilver>),
+        OnCommand(ID_SKIN_GREEN, &msg::Void<T, &T::OnSkinGreen>),
+        OnCommand(ID_SKIN_PURPLE, &msg::Void<T, &T::OnSkinPurple>),
     };
     static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
     return &map;
@@ -161,8 +185,11 @@ struct KeyCommand {
 BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
     using T = CTallvoxDlg;
     static const KeyCommand kKeyTable[] = {
-        {VK_DOWN, &T::OnMinimize},       {'U', &T::SayUptime},      {'B', &T::SayBootTime},
-        {'D', &T::SayCurrentTime},       {'Y', &T::SayInstallDate}, {'Z', &T::SayInstallTime},
+        {VK_DOWN, &T::OnMinimize},        {'U', &T::SayUptime},          {'B', &T::SayBootTime},
+        {'D', &T::SayCurrentTime},        {'Y', &T::SayInstallDate},     {'Z', &T::SayInstallTime},
+        {VK_F2, &T::OnColorUptime},       {VK_F3, &T::OnColorBootTime},  {VK_F4, &T::OnColorBackground},
+        {VK_F5, &T::OnColorSecondHand},   {VK_F7, &T::OnColorInstallDate}, {VK_F8, &T::OnColorInstallTime},
+        {VK_F9, &T::OnColorAllText},
     };
     if (msg->message == WM_KEYDOWN) {
         if (msg->wParam == VK_ESCAPE) {

@@ -70,9 +70,40 @@ protected:
     void OnMinimize();
     void OnRestore();
 
+    // Appearance commands.
+    void OnColorUptime();
+    void OnColorBootTime();
+    void OnColorInstallDate();
+    void OnColorInstallTime();
+    void OnColorAllText();
+    void OnColorBackground();
+    void OnColorSecondHand();
+    void ApplyOpacity(int percentage);
+    void OnOpacity10();
+    void OnOpacity20();
+    void OnOpacity30();
+    void OnOpacity40();
+    void OnOpacity50();
+    void OnOpacity60();
+    void OnOpacity70();
+    void OnOpacity80();
+    void OnOpacity90();
+    void OnOpacity100();
+    void OnAlwaysOnTop();
+    void OnToggleSize();
+    void SelectSkin(int skin);
+    void OnSkinSilver();
+    void OnSkinIce();
+    void OnSkinOrange();
+    void OnSkinGreen();
+    void OnSkinPurple();
+
     void LayoutControls(bool capture);
 
 private:
+    // Gives a line its text colour, keeps it in the settings and saves it.
+    void SetLineColour(CColorStatic& line, COLORREF colour, COLORREF& field, void (CTallvoxSettings::*save)());
+
     CAnalogClock m_clock;
     HICON m_hIcon;
     CColorStatic m_lineUptime;

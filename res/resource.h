@@ -23,6 +23,29 @@
 #define ID_SAY_CURRENT_TIME     1025
 #define ID_SAY_INSTALL_DATE     1061
 #define ID_SAY_INSTALL_TIME     1062
+#define ID_COLOR_UPTIME         1015
+#define ID_COLOR_BOOT_TIME      1016
+#define ID_COLOR_BACKGROUND     1017
+#define ID_COLOR_INSTALL_DATE   1057
+#define ID_COLOR_INSTALL_TIME   1060
+#define ID_COLOR_ALL_TEXT       1063
+#define ID_COLOR_SECOND_HAND    1074
+#define ID_OPACITY_10           1044
+#define ID_OPACITY_20           1035
+#define ID_OPACITY_30           1040
+#define ID_OPACITY_40           1036
+#define ID_OPACITY_50           1041
+#define ID_OPACITY_60           1037
+#define ID_OPACITY_70           1042
+#define ID_OPACITY_80           1038
+#define ID_OPACITY_90           1043
+#define ID_OPACITY_100          1039
+#define ID_ALWAYS_ON_TOP        1064
+#define ID_SKIN_SILVER          1084
+#define ID_SKIN_ICE             1083
+#define ID_SKIN_ORANGE          1085
+#define ID_SKIN_GREEN           1086
+#define ID_SKIN_PURPLE          1087
 
 // Clock skins: faces and date windows
 #define IDB_FACE_SILVER         1066

@@ -1,0 +1,235 @@
+// Changing the look of a running Tallvox: colours through the system's colour
+// chooser, opacity, always-on-top, the size button and the clock skins. Each
+// change must show at once and reach the settings file at once.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "e2e/ScreenPixels.h"
+#include "e2e/TallvoxProcess.h"
+#include "resource.h"
+
+namespace {
+
+const char kWhiteOnBlackLines[] =
+    "[Tallvox]\r\nBackground_Color=RGB(255,255,255)\r\nUpTime_Text_Color=RGB(0,0,0)\r\n"
+    "Boot_Time_Text_Color=RGB(0,0,0)\r\nOS_Install_Date_Text_Color=RGB(0,0,0)\r\n"
+    "OS_Install_Time_Text_Color=RGB(0,0,0)\r\nMax_Wnd=1\r\n";
+
+void Command(const TallvoxProcess& tallvox, int id) {
+    ::SendMessageA(tallvox.Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+// A key pressed in the main window, through its message loop.
+void Key(const TallvoxProcess& tallvox, WPARAM key) { ::PostMessageA(tallvox.Window(), WM_KEYDOWN, key, 1); }
+
+void EndWithEscape(TallvoxProcess& tallvox) {
+    Key(tallvox, VK_ESCAPE);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The colour chooser that a command opened: a visible dialog of the same
+// thread that is not the main window.
+HWND FindColourChooser(HWND mainWindow) {
+    struct Search {
+        HWND main;
+        HWND found;
+    } search{mainWindow, nullptr};
+    const DWORD thread = ::GetWindowThreadProcessId(mainWindow, nullptr);
+    ::EnumThreadWindows(
+        thread,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            char cls[32] = {};
+            ::GetClassNameA(w, cls, sizeof cls);
+            if (w != s->main && ::IsWindowVisible(w) && std::string(cls) == "#32770") {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Types a number into one of the chooser's red, green and blue fields, as a
+// user would: select all, then the digits.
+void TypeInto(HWND edit, int value) {
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (char c : std::to_string(value)) ::SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+}
+
+// Waits for the chooser, types the colour into its fields and presses OK (or
+// Cancel).
+bool AnswerColourChooser(const TallvoxProcess& tallvox, COLORREF colour, bool ok = true) {
+    HWND chooser = nullptr;
+    if (!TallvoxProcess::WaitUntil([&] { return (chooser = FindColourChooser(tallvox.Window())) != nullptr; }, 5000))
+        return false;
+    const int kRedField = 0x2c2, kGreenField = 0x2c3, kBlueField = 0x2c4;
+    TypeInto(::GetDlgItem(chooser, kRedField), GetRValue(colour));
+    TypeInto(::GetDlgItem(chooser, kGreenField), GetGValue(colour));
+    TypeInto(::GetDlgItem(chooser, kBlueField), GetBValue(colour));
+    ::PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(ok ? IDOK : IDCANCEL, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(chooser, ok ? IDOK : IDCANCEL)));
+    return TallvoxProcess::WaitUntil([&] { return !::IsWindow(chooser); }, 5000);
+}
+
+int LineColourCount(const TallvoxProcess& tallvox, int id, COLORREF colour) {
+    const RECT r = ControlScreenRect(tallvox.Window(), id);
+    return ScreenPixels(r).Count(colour);
+}
+
+}  // namespace
+
+TEST(Appearance, F2ChoosesTheUptimeColourWhichShowsAndIsSaved) {
+    TallvoxProcess tallvox("look-uptime-colour");
+    tallvox.WriteFile("Tallvox.ini", kWhiteOnBlackLines);
+    ASSERT_TRUE(tallvox.Start());
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !tallvox.Line(IDC_LINE_UPTIME).empty(); }, 3000));
+
+    const COLORREF red = RGB(200, 0, 0);
+    Key(tallvox, VK_F2);
+    ASSERT_TRUE(AnswerColourChooser(tallvox, red));
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return Has(tallvox.ReadFile("Tallvox.ini"), "UpTime_Text_Color=RGB(200,0,0)"); }, 3000));
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return LineColourCount(tallvox, IDC_LINE_UPTIME, red) > 20; }, 3000));
+    EXPECT_EQ(0, LineColourCount(tallvox, IDC_LINE_BOOT_TIME, red)) << "only the uptime line";
+    EndWithEscape(tallvox);
+}
+
+TEST(Appearance, ColourChoicesThatWouldHideALineAreRefusedAndCancelChangesNothing) {
+    TallvoxProcess tallvox("look-refused-colours");
+    tallvox.WriteFile("Tallvox.ini", kWhiteOnBlackLines);
+    ASSERT_TRUE(tallvox.Start());
+    const std::string before = tallvox.ReadFile("Tallvox.ini");
+
+    // White text on the white background.
+    Key(tallvox, VK_F9);
+    ASSERT_TRUE(AnswerColourChooser(tallvox, RGB(255, 255, 255)));
+    // A background equal to the text colour.
+    Key(tallvox, VK_F4);
+    ASSERT_TRUE(AnswerColourChooser(tallvox, RGB(0, 0, 0)));
+    // A good colour, but cancelled.
+    Key(tallvox, VK_F3);
+    ASSERT_TRUE(AnswerColourChooser(tallvox, RGB(0, 128, 0), false));
+
+    // A last accepted change proves that the commands before it have run.
+    Command(tallvox, ID_OPACITY_90);
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return Has(tallvox.ReadFile("Tallvox.ini"), "Opacity=90"); }, 3000));
+    std::string after = tallvox.ReadFile("Tallvox.ini");
+    after.replace(after.find("Opacity=90\r\n"), 12, "");
+    EXPECT_EQ(before, after);
+    EndWithEscape(tallvox);
+}
+
+TEST(Appearance, AllTextAndBackgroundColoursReachEveryLine) {
+    TallvoxProcess tallvox("look-all-colours");
+    tallvox.WriteFile("Tallvox.ini", kWhiteOnBlackLines);
+    ASSERT_TRUE(tallvox.Start());
+    const COLORREF text = RGB(0, 0, 160);
+    const COLORREF background = RGB(255, 255, 128);
+
+    Key(tallvox, VK_F9);
+    ASSERT_TRUE(AnswerColourChooser(tallvox, text));
+    Key(tallvox, VK_F4);
+    ASSERT_TRUE(AnswerColourChooser(tallvox, background));
+
+    const std::string ini = tallvox.ReadFile("Tallvox.ini");
+    EXPECT_TRUE(Has(ini, "UpTime_Text_Color=RGB(0,0,160)"));
+    EXPECT_TRUE(Has(ini, "Boot_Time_Text_Color=RGB(0,0,160)"));
+    EXPECT_TRUE(Has(ini, "OS_Install_Date_Text_Color=RGB(0,0,160)"));
+    EXPECT_TRUE(Has(ini, "OS_Install_Time_Text_Color=RGB(0,0,160)"));
+    EXPECT_TRUE(Has(ini, "Background_Color=RGB(255,255,128)"));
+
+    const RECT boot = ControlScreenRect(tallvox.Window(), IDC_LINE_BOOT_TIME);
+    ScreenPixels bootLine(boot);
+    TallvoxProcess::WaitUntil([&] {
+        bootLine = ScreenPixels(boot);
+        return bootLine.At(boot.left + 1, boot.top + 1) == background && bootLine.Count(text) > 20;
+    }, 3000);
+    EXPECT_EQ(background, bootLine.At(boot.left + 1, boot.top + 1));
+    EXPECT_GT(bootLine.Count(text), 20);
+    // The window's own background too.
+    POINT corner{2, 2};
+    ::ClientToScreen(tallvox.Window(), &corner);
+    EXPECT_EQ(background, ScreenPixels(RECT{corner.x, corner.y, corner.x + 1, corner.y + 1}).At(corner.x, corner.y));
+    EndWithEscape(tallvox);
+}
+
+TEST(Appearance, OpacityAlwaysOnTopAndSizeApplyAtOnceAndAreSaved) {
+    TallvoxProcess tallvox("look-window");
+    ASSERT_TRUE(tallvox.Start());
+    const HWND window = tallvox.Window();
+
+    Command(tallvox, ID_OPACITY_50);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(127, alpha);
+    EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Opacity=50"));
+    Command(tallvox, ID_OPACITY_100);
+    ASSERT_TRUE(::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(255, alpha);
+
+    Command(tallvox, ID_ALWAYS_ON_TOP);
+    EXPECT_TRUE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "TopMost_Wnd=1"));
+    Command(tallvox, ID_ALWAYS_ON_TOP);
+    EXPECT_FALSE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "TopMost_Wnd=0"));
+
+    // The size button: small to large and back, in place.
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    const POINT place{r.left, r.top};
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SIZE_BUTTON, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_SIZE_BUTTON)));
+    ::GetWindowRect(window, &r);
+    EXPECT_EQ(370, r.right - r.left);
+    EXPECT_EQ(212, r.bottom - r.top);
+    EXPECT_EQ(place.x, r.left);
+    EXPECT_EQ(place.y, r.top);
+    char caption[64] = {};
+    ::GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ("Tallvox x=370; y=212", caption);
+    EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Max_Wnd=1"));
+
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SIZE_BUTTON, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_SIZE_BUTTON)));
+    ::GetWindowRect(window, &r);
+    EXPECT_EQ(200, r.right - r.left);
+    EXPECT_EQ(163, r.bottom - r.top);
+    ::GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ("Tallvox x=200; y=163", caption);
+    EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Max_Wnd=0"));
+    EndWithEscape(tallvox);
+}
+
+TEST(Appearance, SkinCommandsSwitchTheFaceAndTheSameSkinWritesNothing) {
+    TallvoxProcess tallvox("look-skins");
+    tallvox.WriteFile("Tallvox.ini", "[Tallvox]\r\nMax_Wnd=1\r\n");
+    ASSERT_TRUE(tallvox.Start());
+
+    const RECT clock = ControlScreenRect(tallvox.Window(), IDC_CLOCK);
+    // A point of the rim, outside the hands' reach.
+    const int x = clock.left + 50, y = clock.top + 5;
+    COLORREF silverRim = RGB(255, 255, 255);
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return (silverRim = ScreenPixels(clock).At(x, y)) != RGB(255, 255, 255); }, 3000))
+        << "the face is painted";
+
+    Command(tallvox, ID_SKIN_GREEN);
+    EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Skin=3"));
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return ScreenPixels(clock).At(x, y) != silverRim; }, 3000))
+        << "the face changed";
+
+    // The skin already shown: no restart, nothing written.
+    tallvox.WriteFile("Tallvox.ini", "[Tallvox]\r\nMax_Wnd=1\r\n");
+    Command(tallvox, ID_SKIN_GREEN);
+    EXPECT_EQ("[Tallvox]\r\nMax_Wnd=1\r\n", tallvox.ReadFile("Tallvox.ini"));
+
+    Command(tallvox, ID_SKIN_SILVER);
+    EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Skin=0"));
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return ScreenPixels(clock).At(x, y) == silverRim; }, 3000));
+    EndWithEscape(tallvox);
+}
