@@ -6,6 +6,24 @@
 #define IDR_MAINFRAME           128
 #define IDR_TRAY_MENU           129
 
+// Icons of the menu items, buttons and message boxes
+#define IDI_AUTORUN_ENABLE      1010
+#define IDI_EXIT                1011
+#define IDI_HELP_WIZARD         1019
+#define IDI_CLIPBOARD           1026
+#define IDI_SAVE_REPORT         1027
+#define IDI_SCREENSHOT          1028
+#define IDI_SPEECH              1029
+#define IDI_SAY                 1031
+#define IDI_ADJUST              1032
+#define IDI_MINIMIZE            1034
+#define IDI_ABOUT               1048
+#define IDI_HOMEPAGE            1049
+#define IDI_OPACITY             1051
+#define IDI_COLORS              1052
+#define IDI_ALWAYS_ON_TOP       1065
+#define IDI_RESTORE_SIZE        1071
+
 // Main window (dialog 102)
 #define IDD_TALLVOX_DIALOG      102
 #define IDC_LINE_UPTIME         1000
@@ -46,6 +64,11 @@
 #define ID_SKIN_ORANGE          1085
 #define ID_SKIN_GREEN           1086
 #define ID_SKIN_PURPLE          1087
+#define ID_COPY_TO_CLIPBOARD    1020
+#define ID_SCREENSHOT           1021
+#define ID_SAVE_REPORT          1022
+#define ID_HELP_WIZARD          1018
+#define ID_DATE_TIME_PANEL      1056
 
 // Clock skins: faces and date windows
 #define IDB_FACE_SILVER         1066

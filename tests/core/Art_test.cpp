@@ -98,6 +98,10 @@ TEST_F(ArtTest, WritesEveryFile)
     const std::vector<std::string> expected = {
         "face_1066.bmp", "face_1078.bmp", "face_1081.bmp", "face_1088.bmp", "face_1089.bmp",
         "date_1067.bmp", "date_1080.bmp", "date_1082.bmp", "icon_128.ico",
+        "icon_1010.ico", "icon_1011.ico", "icon_1019.ico", "icon_1026.ico", "icon_1027.ico",
+        "icon_1028.ico", "icon_1029.ico", "icon_1031.ico", "icon_1032.ico", "icon_1034.ico",
+        "icon_1048.ico", "icon_1049.ico", "icon_1051.ico", "icon_1052.ico", "icon_1065.ico",
+        "icon_1071.ico",
     };
     for (const std::string& name : expected)
         EXPECT_TRUE(fs::is_regular_file(s_dir / name)) << name;
@@ -231,16 +235,61 @@ TEST_F(ArtTest, IconHasThreeImages)
             EXPECT_EQ(U16(b, offset + 12), 1u);       // biPlanes
             EXPECT_EQ(U16(b, offset + 14), 32u);      // biBitCount
             EXPECT_EQ(U32(b, offset + 16), 0u);       // BI_RGB
-            // Mask bit set exactly where alpha is 0 (corner: transparent;
-            // centre: opaque).
+            // Mask bit set exactly where alpha is 0, and the corner is
+            // transparent.
             const size_t pixels = offset + 40;
             const size_t mask = pixels + n * n * 4;
             const uint8_t cornerAlpha = b[pixels + 3];
-            EXPECT_EQ(cornerAlpha, 0);
-            EXPECT_NE(b[mask] & 0x80, 0);
-            const uint32_t mid = n / 2;
-            EXPECT_EQ(b[pixels + (mid * n + mid) * 4 + 3], 255);
-            EXPECT_EQ(b[mask + mid * maskStride + mid / 8] & (0x80 >> (mid % 8)), 0);
+            EXPECT_EQ(cornerAlpha, 0) << id;
+            for (uint32_t y = 0; y < n; ++y)
+                for (uint32_t x = 0; x < n; ++x) {
+                    const bool clear = b[pixels + (y * n + x) * 4 + 3] == 0;
+                    const bool maskBit = (b[mask + y * maskStride + x / 8] & (0x80 >> (x % 8))) != 0;
+                    EXPECT_EQ(clear, maskBit) << id << " " << n << " " << x << "," << y;
+                }
+            // The application icon's dial covers the centre.
+            if (id == 128) {
+                const uint32_t mid = n / 2;
+                EXPECT_EQ(b[pixels + (mid * n + mid) * 4 + 3], 255);
+            }
+        }
+    }
+}
+
+TEST_F(ArtTest, IconIds)
+{
+    EXPECT_EQ(art::IconIds(), (std::vector<int>{128, 1010, 1011, 1019, 1026, 1027, 1028, 1029,
+                                                1031, 1032, 1034, 1048, 1049, 1051, 1052, 1065,
+                                                1071}));
+    EXPECT_TRUE(art::MakeIconImage(999, 16).rgba.empty());
+    EXPECT_TRUE(art::MakeIconFile(999).empty());
+}
+
+// Menus and buttons show the icons at 16 x 16, so every icon needs a real
+// body at every size, not a faint smudge, on a transparent background. At
+// 16 x 16 the edges must mostly fall on pixel edges: a picture made largely
+// of half-covered pixels (say, drawn half a pixel off the grid) looks blurred.
+TEST_F(ArtTest, IconsHaveSolidCrispPictures)
+{
+    for (int id : art::IconIds()) {
+        for (int size : art::IconSizes()) {
+            const art::RgbaImage img = art::MakeIconImage(id, size);
+            ASSERT_EQ(img.width, size) << id;
+            ASSERT_EQ(img.height, size) << id;
+            ASSERT_EQ(img.rgba.size(), static_cast<size_t>(size) * size * 4) << id;
+            int opaque = 0, partial = 0;
+            for (size_t i = 3; i < img.rgba.size(); i += 4) {
+                if (img.rgba[i] == 255)
+                    ++opaque;
+                else if (img.rgba[i] != 0)
+                    ++partial;
+            }
+            const int area = size * size;
+            EXPECT_GE(opaque * 100, area * 12) << id << " at " << size;
+            EXPECT_GT(area - opaque - partial, area / 10) << id << " at " << size;
+            if (size == 16) {
+                EXPECT_LE(partial * 100, (opaque + partial) * 60) << id;
+            }
         }
     }
 }

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <system_error>
+#include <utility>
 
 #include "tools/art/BmpWriter.h"
 #include "tools/art/Canvas.h"
@@ -267,6 +269,343 @@ void PaintClockIcon(Canvas& c, int size)
     }
 }
 
+// ---------------------------------------------------------------------------
+// Command icons. They are drawn on a 16 x 16 design grid and scaled by whole
+// factors, so an edge that lies on a grid line at 16 x 16 (where menus and
+// buttons show them) lies on a pixel edge at every size and stays sharp.
+// Shapes are point tests that can be combined, so one part can cut a clean
+// gap or hole into another instead of being painted over it.
+
+// A point test in design units with a box that holds every point inside, so
+// that filling only visits the pixels that can be touched.
+struct Region {
+    std::function<bool(double x, double y)> inside;
+    double x0, y0, x1, y1;
+};
+
+struct Pt {
+    double x;
+    double y;
+};
+
+double Min(double a, double b)
+{
+    return a < b ? a : b;
+}
+
+double Max(double a, double b)
+{
+    return a > b ? a : b;
+}
+
+Region Box(double x0, double y0, double x1, double y1)
+{
+    return {[=](double x, double y) { return x >= x0 && x < x1 && y >= y0 && y < y1; },
+            x0, y0, x1, y1};
+}
+
+Region RoundBox(double x0, double y0, double x1, double y1, double r)
+{
+    return {[=](double x, double y) {
+                if (x < x0 || x >= x1 || y < y0 || y >= y1)
+                    return false;
+                const double nx = x < x0 + r ? x0 + r : (x > x1 - r ? x1 - r : x);
+                const double ny = y < y0 + r ? y0 + r : (y > y1 - r ? y1 - r : y);
+                const double dx = x - nx, dy = y - ny;
+                return dx * dx + dy * dy <= r * r;
+            },
+            x0, y0, x1, y1};
+}
+
+Region Oval(double cx, double cy, double rx, double ry)
+{
+    return {[=](double x, double y) {
+                const double dx = (x - cx) / rx, dy = (y - cy) / ry;
+                return dx * dx + dy * dy <= 1.0;
+            },
+            cx - rx, cy - ry, cx + rx, cy + ry};
+}
+
+Region Disc(double cx, double cy, double r)
+{
+    return Oval(cx, cy, r, r);
+}
+
+Region Stroke(double x0, double y0, double x1, double y1, double width, bool roundCaps = true)
+{
+    const double half = width / 2.0;
+    const double vx = x1 - x0, vy = y1 - y0;
+    const double len = std::sqrt(vx * vx + vy * vy);
+    const double ux = len > 0 ? vx / len : 1.0;
+    const double uy = len > 0 ? vy / len : 0.0;
+    return {[=](double x, double y) {
+                const double px = x - x0, py = y - y0;
+                const double along = px * ux + py * uy;
+                const double across = px * uy - py * ux;
+                if (along >= 0 && along <= len)
+                    return across * across <= half * half;
+                if (!roundCaps)
+                    return false;
+                const double ex = along < 0 ? px : x - x1;
+                const double ey = along < 0 ? py : y - y1;
+                return ex * ex + ey * ey <= half * half;
+            },
+            Min(x0, x1) - half, Min(y0, y1) - half, Max(x0, x1) + half, Max(y0, y1) + half};
+}
+
+// Even-odd rule, so the outline may be given in either direction.
+Region Poly(std::vector<Pt> pts)
+{
+    double x0 = pts[0].x, y0 = pts[0].y, x1 = x0, y1 = y0;
+    for (const Pt& p : pts) {
+        x0 = Min(x0, p.x);
+        y0 = Min(y0, p.y);
+        x1 = Max(x1, p.x);
+        y1 = Max(y1, p.y);
+    }
+    return {[pts = std::move(pts)](double x, double y) {
+                bool in = false;
+                for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
+                    const Pt& a = pts[i];
+                    const Pt& b = pts[j];
+                    if ((a.y > y) != (b.y > y) &&
+                        x < a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y))
+                        in = !in;
+                }
+                return in;
+            },
+            x0, y0, x1, y1};
+}
+
+// A band of the given width along a circle, from angle `from` clockwise to
+// `to` (degrees, 0 = pointing right, y grows downwards), with round ends.
+Region Arc(double cx, double cy, double r, double width, double from, double to)
+{
+    const double ax = CosDeg(from), ay = SinDeg(from);
+    const double bx = CosDeg(to), by = SinDeg(to);
+    const bool wide = to - from > 180.0;
+    const double inner = r - width / 2.0, outer = r + width / 2.0;
+    const Region capA = Disc(cx + ax * r, cy + ay * r, width / 2.0);
+    const Region capB = Disc(cx + bx * r, cy + by * r, width / 2.0);
+    return {[=](double x, double y) {
+                const double dx = x - cx, dy = y - cy;
+                const double d2 = dx * dx + dy * dy;
+                if (d2 >= inner * inner && d2 <= outer * outer) {
+                    const bool afterA = ax * dy - ay * dx >= 0;
+                    const bool beforeB = dx * by - dy * bx >= 0;
+                    if (wide ? (afterA || beforeB) : (afterA && beforeB))
+                        return true;
+                }
+                return capA.inside(x, y) || capB.inside(x, y);
+            },
+            cx - outer, cy - outer, cx + outer, cy + outer};
+}
+
+Region Union(const Region& a, const Region& b)
+{
+    const auto ia = a.inside, ib = b.inside;
+    return {[=](double x, double y) { return ia(x, y) || ib(x, y); },
+            Min(a.x0, b.x0), Min(a.y0, b.y0), Max(a.x1, b.x1), Max(a.y1, b.y1)};
+}
+
+Region Minus(const Region& a, const Region& b)
+{
+    const auto ia = a.inside, ib = b.inside;
+    return {[=](double x, double y) { return ia(x, y) && !ib(x, y); }, a.x0, a.y0, a.x1, a.y1};
+}
+
+Region Intersect(const Region& a, const Region& b)
+{
+    const auto ia = a.inside, ib = b.inside;
+    return {[=](double x, double y) { return ia(x, y) && ib(x, y); },
+            Max(a.x0, b.x0), Max(a.y0, b.y0), Min(a.x1, b.x1), Min(a.y1, b.y1)};
+}
+
+// Fills a region given in design units.
+void Fill(Canvas& c, const Region& region, const Color& color)
+{
+    const double k = c.Width() / 16.0;
+    const auto& inside = region.inside;
+    c.FillShape(region.x0 * k, region.y0 * k, region.x1 * k, region.y1 * k,
+                [&](double x, double y) { return inside(x / k, y / k); },
+                [&](double, double) { return color; });
+}
+
+// The application icon's colours, plus a green and an amber for the few
+// places that need them.
+const Color kNavy = Rgb(40, 58, 96);
+const Color kBlue = Rgb(92, 118, 170);
+const Color kPale = Rgb(208, 214, 226);
+const Color kWhite = Rgb(255, 255, 255);
+const Color kRed = Rgb(220, 20, 60);
+const Color kGreen = Rgb(38, 150, 82);
+const Color kAmber = Rgb(240, 168, 32);
+
+// An outlined shape: `outer` in the line colour with `inner` filled on top.
+void Outlined(Canvas& c, const Region& outer, const Region& inner,
+              const Color& line, const Color& fill)
+{
+    Fill(c, Minus(outer, inner), line);
+    Fill(c, inner, fill);
+}
+
+// Colours: a painter's palette with three dabs of paint and a thumb hole.
+void PaintColoursIcon(Canvas& c, int)
+{
+    // Dabs centred on grid points cover whole 2 x 2 pixel blocks at 16 x 16.
+    const Region thumbHole = Disc(10, 10, 1.2);
+    const Region notch = Disc(15, 13, 2.5);
+    Fill(c, Minus(Minus(Oval(8, 8, 7.5, 6.5), thumbHole), notch), kBlue);
+    Fill(c, Disc(4, 8, 1.3), kGreen);
+    Fill(c, Disc(7, 5, 1.3), kAmber);
+    Fill(c, Disc(11, 5, 1.3), kRed);
+}
+
+// Speech: a loudspeaker sending out two sound waves.
+void PaintSpeechIcon(Canvas& c, int)
+{
+    Outlined(c, Poly({{1, 5}, {4, 5}, {8, 1}, {9, 1}, {9, 15}, {8, 15}, {4, 11}, {1, 11}}),
+             Poly({{2, 6}, {4.4, 6}, {8, 2.4}, {8, 13.6}, {4.4, 10}, {2, 10}}), kNavy, kWhite);
+    Fill(c, Arc(9, 8, 2.6, 1.5, -50, 50), kBlue);
+    Fill(c, Arc(9, 8, 5.4, 1.5, -55, 55), kBlue);
+}
+
+// Say: a speech bubble with an ellipsis.
+void PaintSayIcon(Canvas& c, int)
+{
+    Outlined(c, RoundBox(1, 2, 15, 12, 3), RoundBox(2, 3, 14, 11, 2), kNavy, kWhite);
+    Fill(c, Poly({{3, 11}, {3, 15}, {7, 11}}), kNavy);
+    for (int i = 0; i < 3; ++i)
+        Fill(c, Box(4 + 3 * i, 6, 6 + 3 * i, 8), kBlue);
+}
+
+// Adjust: three sliders at different settings.
+void PaintAdjustIcon(Canvas& c, int)
+{
+    const double knobs[3] = {9, 3, 7};
+    for (int i = 0; i < 3; ++i) {
+        const double y = 2 + 5 * i;
+        Fill(c, Box(1, y, 15, y + 1), kBlue);
+        Outlined(c, RoundBox(knobs[i], y - 2, knobs[i] + 3, y + 3, 0.5),
+                 Box(knobs[i] + 1, y - 1, knobs[i] + 2, y + 2), kNavy, kWhite);
+    }
+}
+
+// Opacity: a translucent square over a checkerboard.
+void PaintOpacityIcon(Canvas& c, int)
+{
+    const Region back = Box(1, 1, 11, 11);
+    const Region checks = {[](double x, double y) {
+                               const int i = static_cast<int>(std::floor(x / 2));
+                               const int j = static_cast<int>(std::floor(y / 2));
+                               return (i + j) % 2 == 0;
+                           },
+                           0, 0, 16, 16};
+    Fill(c, back, kWhite);
+    Fill(c, Intersect(back, checks), kPale);
+    Fill(c, Minus(back, Box(2, 2, 10, 10)), kBlue);
+    Outlined(c, Box(5, 5, 15, 15), Box(6, 6, 14, 14), kNavy, Fade(kBlue, 0.55));
+}
+
+// Save report: a page of text with a down arrow over its corner.
+void PaintSaveIcon(Canvas& c, int)
+{
+    const Region arrowGap = Poly({{9, 7}, {15, 7}, {15, 10}, {16, 10}, {12, 15.5}, {8, 10}, {9, 10}});
+    const Region page = Poly({{2, 1}, {9, 1}, {12, 4}, {12, 15}, {2, 15}});
+    const Region pageIn = Poly({{3, 2}, {8.6, 2}, {11, 4.4}, {11, 14}, {3, 14}});
+    Fill(c, Minus(Minus(page, pageIn), arrowGap), kNavy);
+    Fill(c, Minus(pageIn, arrowGap), kWhite);
+    Fill(c, Poly({{8, 1}, {9, 1}, {12, 4}, {12, 5}, {8, 5}}), kNavy);
+    for (int i = 0; i < 3; ++i)
+        Fill(c, Minus(Box(4, 7 + 2 * i, 9, 8 + 2 * i), arrowGap), kBlue);
+    Fill(c, Union(Box(11, 8, 13, 11), Poly({{9, 11}, {15, 11}, {12, 14}})), kGreen);
+}
+
+// Screenshot: a camera.
+void PaintCameraIcon(Canvas& c, int)
+{
+    const Region body = Union(RoundBox(1, 4, 15, 14, 1.5), RoundBox(5, 2, 11, 5, 1));
+    const Region lens = Disc(8, 9, 3.5);
+    Fill(c, Minus(body, lens), kNavy);
+    Fill(c, Minus(lens, Disc(8, 9, 2)), kWhite);
+    Fill(c, Disc(8, 9, 2), kBlue);
+    Fill(c, Box(12, 6, 14, 7), kAmber);
+}
+
+// Copy to clipboard: a clipboard with a sheet of text.
+void PaintClipboardIcon(Canvas& c, int)
+{
+    Fill(c, RoundBox(2, 2, 14, 15, 1.5), kNavy);
+    Fill(c, Box(4, 4, 12, 13), kWhite);
+    for (int i = 0; i < 3; ++i)
+        Fill(c, Box(5, 6 + 2 * i, 11, 7 + 2 * i), kBlue);
+    Outlined(c, RoundBox(5, 1, 11, 5, 1), Box(6, 2, 10, 4), kNavy, kPale);
+}
+
+// Enable: a white tick on a green disc.
+void PaintEnableIcon(Canvas& c, int)
+{
+    Fill(c, Disc(8, 8, 7.5), kGreen);
+    const Region tick = Union(Stroke(4.2, 8.2, 7, 11, 2), Stroke(7, 11, 11.8, 5.6, 2));
+    Fill(c, tick, kWhite);
+}
+
+// Exit / disable: a white cross on a red disc.
+void PaintExitIcon(Canvas& c, int)
+{
+    Fill(c, Disc(8, 8, 7.5), kRed);
+    const Region cross = Union(Stroke(5, 5, 11, 11, 2), Stroke(11, 5, 5, 11, 2));
+    Fill(c, cross, kWhite);
+}
+
+// Always on top: a push pin.
+void PaintPinIcon(Canvas& c, int)
+{
+    Fill(c, Box(7, 10, 8, 15), kNavy);
+    Fill(c, Union(Union(RoundBox(4, 1, 11, 3, 0.5), Box(5, 3, 10, 8)),
+                  RoundBox(2, 8, 13, 10, 0.5)), kRed);
+    Fill(c, Box(6, 3, 7, 8), Fade(kWhite, 0.5));
+}
+
+// Help: a question mark on a disc.
+void PaintHelpIcon(Canvas& c, int)
+{
+    Fill(c, Disc(8, 8, 7.5), kNavy);
+    // Outer edges of the hook and the stem fall on the grid.
+    const Region mark = Union(Arc(8, 6, 2, 2, 180, 450), Box(7, 8, 9, 10));
+    Fill(c, Union(mark, Box(7, 11, 9, 13)), kWhite);
+}
+
+// About: an "i" on a disc.
+void PaintAboutIcon(Canvas& c, int)
+{
+    Fill(c, Disc(8, 8, 7.5), kBlue);
+    Fill(c, Union(Box(7, 3, 9, 5), Box(7, 7, 9, 13)), kWhite);
+}
+
+// Home page: a house.
+void PaintHomeIcon(Canvas& c, int)
+{
+    Outlined(c, Box(3, 7, 13, 15), Box(4, 8, 12, 14), kNavy, kWhite);
+    Fill(c, Box(7, 10, 9, 15), kBlue);
+    const Region roof = Union(Stroke(1.5, 8.5, 8, 2, 2), Stroke(8, 2, 14.5, 8.5, 2));
+    Fill(c, roof, kRed);
+}
+
+// Minimise: an arrow pointing down into a tray.
+void PaintMinimiseIcon(Canvas& c, int)
+{
+    Fill(c, Union(Box(7, 1, 9, 7), Poly({{3, 7}, {13, 7}, {8, 12}})), kBlue);
+    Fill(c, Box(2, 13, 14, 15), kNavy);
+}
+
+// Resize: two arrows pointing in from opposite corners.
+void PaintResizeIcon(Canvas& c, int)
+{
+    Fill(c, Union(Stroke(15, 1, 11, 5, 2.8, false), Poly({{9, 7}, {9, 2}, {14, 7}})), kBlue);
+    Fill(c, Union(Stroke(1, 15, 5, 11, 2.8, false), Poly({{7, 9}, {7, 14}, {2, 9}})), kBlue);
+}
+
 struct IconDef {
     int id;
     IconPainter paint;
@@ -276,6 +615,22 @@ const std::vector<IconDef>& IconTable()
 {
     static const std::vector<IconDef> table = {
         {128, PaintClockIcon},
+        {1010, PaintEnableIcon},
+        {1011, PaintExitIcon},
+        {1019, PaintHelpIcon},
+        {1026, PaintClipboardIcon},
+        {1027, PaintSaveIcon},
+        {1028, PaintCameraIcon},
+        {1029, PaintSpeechIcon},
+        {1031, PaintSayIcon},
+        {1032, PaintAdjustIcon},
+        {1034, PaintMinimiseIcon},
+        {1048, PaintAboutIcon},
+        {1049, PaintHomeIcon},
+        {1051, PaintOpacityIcon},
+        {1052, PaintColoursIcon},
+        {1065, PaintPinIcon},
+        {1071, PaintResizeIcon},
     };
     return table;
 }
