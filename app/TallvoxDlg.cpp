@@ -70,6 +70,10 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnCommand(ID_SKIN_SILVER, &msg::Void<T, &T::OnSkinSilver>),
         OnCommand(ID_SKIN_GREEN, &msg::Void<T, &T::OnSkinGreen>),
         OnCommand(ID_SKIN_PURPLE, &msg::Void<T, &T::OnSkinPurple>),
+        OnCommand(ID_SAVE_REPORT, &msg::Void<T, &T::WriteReport>),
+        OnCommand(ID_COPY_TO_CLIPBOARD, &msg::Void<T, &T::CopyInfoToClipboard>),
+        OnCommand(ID_HELP_WIZARD, &msg::Void<T, &T::ShowHelp>),
+        OnCommand(ID_DATE_TIME_PANEL, &msg::Void<T, &T::OpenDateTimeProperties>),
     };
     static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
     return &map;
@@ -189,10 +193,13 @@ BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
         {'D', &T::SayCurrentTime},        {'Y', &T::SayInstallDate},     {'Z', &T::SayInstallTime},
         {VK_F2, &T::OnColorUptime},       {VK_F3, &T::OnColorBootTime},  {VK_F4, &T::OnColorBackground},
         {VK_F5, &T::OnColorSecondHand},   {VK_F7, &T::OnColorInstallDate}, {VK_F8, &T::OnColorInstallTime},
-        {VK_F9, &T::OnColorAllText},
+        {VK_F9, &T::OnColorAllText},      {VK_SPACE, &T::WriteReport},   {VK_F6, &T::OpenDateTimeProperties},
     };
     if (msg->message == WM_KEYDOWN) {
-        if (msg->wParam == VK_ESCAPE) {
+        // Control matters for C alone: Ctrl+U still says the uptime.
+        if (msg->wParam == 'C' && (::GetKeyState(VK_CONTROL) & 0x8000)) {
+            CopyInfoToClipboard();
+        } else if (msg->wParam == VK_ESCAPE) {
             OnOK();
         } else {
             for (const KeyCommand& k : kKeyTable)
@@ -345,13 +352,15 @@ void CTallvoxDlg::SayUptime() { Speak(GetUptimeText()); }
 
 void CTallvoxDlg::SayBootTime() { Speak(GetBootTimeText()); }
 
-void CTallvoxDlg::SayCurrentTime() {
+std::string CTallvoxDlg::CurrentTimeText() {
     // "%c" in the runtime's default locale: 12/06/26 06:24:21.
     char text[128] = {};
     const __time64_t now = _time64(nullptr);
     if (const tm* local = _localtime64(&now)) strftime(text, sizeof text, "%c", local);
-    Speak(std::string("current time is ") + text);
+    return text;
 }
+
+void CTallvoxDlg::SayCurrentTime() { Speak("current time is " + CurrentTimeText()); }
 
 void CTallvoxDlg::SayInstallDate() { Speak("operating system installed since " + GetInstallDateText()); }
 

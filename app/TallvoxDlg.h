@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "facts/FactsReport.h"
 #include "facts/TimeFacts.h"
 #include "facts/TimeTypes.h"
 #include "app/IniFile.h"
@@ -26,6 +27,9 @@ public:
     std::string GetUptimeText();
     std::string GetBootTimeText();
     std::string GetTodayText();
+    // The current local date-time as the runtime's "%c" prints it; empty when
+    // the clock can't be converted.
+    static std::string CurrentTimeText();
     // Installation date (runs the query; empty on failure) and the time since.
     std::string GetInstallDateText();
     std::string GetInstallTimeText();
@@ -39,6 +43,13 @@ public:
     void SayCurrentTime();
     void SayInstallDate();
     void SayInstallTime();
+
+    // The facts carried out of the program.
+    void WriteReport();
+    void CopyInfoToClipboard();
+    void ShowHelp();
+    void WriteHelpFile();
+    void OpenDateTimeProperties();
 
     const std::string& ModuleDir() const { return m_strModuleDir; }
     const std::string& HelpPath() const { return m_strHelpPath; }
@@ -101,6 +112,11 @@ protected:
     void LayoutControls(bool capture);
 
 private:
+    // Every fact read afresh (the installation date query runs again).
+    FactsSnapshot GatherFacts();
+    // Tells the user that a file could not be written.
+    void ShowFileError();
+
     // Gives a line its text colour, keeps it in the settings and saves it.
     void SetLineColour(CColorStatic& line, COLORREF colour, COLORREF& field, void (CTallvoxSettings::*save)());
 

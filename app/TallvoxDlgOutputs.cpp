@@ -1,0 +1,110 @@
+// The facts leaving the program: the saved report, the clipboard copy, the
+// help file beside the program, and the system's date and time panel.
+#include "app/TallvoxDlg.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "app/ClipboardText.h"
+#include "app/SystemNames.h"
+#include "framework/WinApp.h"
+#include "resource.h"
+
+namespace {
+
+struct FileCloser {
+    void operator()(FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<FILE, FileCloser>;
+
+// Writes all of `bytes` and closes the file; false if any of it failed.
+bool WriteAndClose(File file, const std::string& bytes) {
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    return std::fclose(file.release()) == 0 && written;
+}
+
+void OpenWithShell(const std::string& path) {
+    ::ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+}
+
+}  // namespace
+
+FactsSnapshot CTallvoxDlg::GatherFacts() {
+    FactsSnapshot facts;
+    facts.uptime = GetUptimeText();
+    facts.bootTime = GetBootTimeText();
+    facts.installDate = GetInstallDateText();
+    facts.installTime = GetInstallTimeText();
+    facts.today = GetTodayText();
+    facts.userName = GetUserNameText();
+    facts.computerName = GetComputerNameText();
+    facts.dateTime = CurrentTimeText();
+    return facts;
+}
+
+void CTallvoxDlg::ShowFileError() {
+    ::MessageBoxA(m_hWnd, "The file can't be created (fopen error)", "Error", MB_ICONERROR | MB_OK);
+}
+
+void CTallvoxDlg::WriteReport() {
+    char chosen[MAX_PATH] = {};
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    // One filter, shown as and matching "*.txt".
+    ofn.lpstrFilter = "*.txt\0*.txt\0";
+    ofn.lpstrFile = chosen;
+    ofn.nMaxFile = sizeof chosen;
+    ofn.lpstrTitle = "Save as...";
+    if (!::GetSaveFileNameA(&ofn)) return;
+
+    const std::string path = ReportFileName(chosen);
+    File file(std::fopen(path.c_str(), "wb"));
+    // A report that did not reach the disk must not be announced as written.
+    if (!file || !WriteAndClose(std::move(file), BuildReportText(GatherFacts()))) {
+        ShowFileError();
+        return;
+    }
+    if (::MessageBoxA(m_hWnd, "Report correctly written.\nDo you want to open it ?", path.c_str(), MB_YESNO) == IDYES)
+        OpenWithShell(path);
+}
+
+void CTallvoxDlg::CopyInfoToClipboard() {
+    const bool copied = SetClipboardText(m_hWnd, BuildClipboardText(GatherFacts()));
+    MSGBOXPARAMSA box{};
+    box.cbSize = sizeof box;
+    box.hInstance = AfxGetInstanceHandle();
+    box.lpszCaption = "Tallvox";
+    if (copied) {
+        box.lpszText = "Informations have been correctly copied to the clipboard.";
+        box.dwStyle = MB_USERICON | MB_OK;
+        box.lpszIcon = MAKEINTRESOURCEA(IDI_ADJUST);
+    } else {
+        // Another program holds the clipboard: say so rather than claim success.
+        box.lpszText = "The clipboard is used by another program: the informations have not been copied.";
+        box.dwStyle = MB_ICONWARNING | MB_OK;
+    }
+    ::MessageBoxIndirectA(&box);
+}
+
+void CTallvoxDlg::ShowHelp() {
+    // A help file that is already there, perhaps edited by the user, is
+    // opened as it is.
+    if (::PathFileExistsA(m_strHelpPath.c_str()))
+        OpenWithShell(m_strHelpPath);
+    else
+        WriteHelpFile();
+}
+
+void CTallvoxDlg::WriteHelpFile() {
+    File file(std::fopen(m_strHelpPath.c_str(), "w+b"));
+    if (!file || !WriteAndClose(std::move(file), HelpFileText())) ShowFileError();
+    OpenWithShell(m_strHelpPath);
+}
+
+void CTallvoxDlg::OpenDateTimeProperties() {
+    ::WinExec("rundll32.exe shell32.dll,Control_RunDLL timedate.cpl", SW_SHOWDEFAULT);
+}

@@ -1,0 +1,112 @@
+// The clipboard copy of the main window, through its Ctrl+C key: what lands
+// on the clipboard, what the user is told, and a clipboard held elsewhere.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "DialogAnswerer.h"
+#include "app/ClipboardText.h"
+#include "app/TallvoxDlg.h"
+
+namespace {
+
+class OpenDlg : public CTallvoxDlg {
+public:
+    OpenDlg() : CTallvoxDlg(nullptr, VoiceFactory()) {}
+};
+
+class MainWindowClipboard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dlg.Create());
+        ::GetKeyboardState(m_savedKeys);
+    }
+    void TearDown() override {
+        ::SetKeyboardState(m_savedKeys);
+        ::DestroyWindow(m_dlg.GetSafeHwnd());
+    }
+
+    void PressCtrlC() {
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        ::SetKeyboardState(keys);
+        MSG msg{m_dlg.GetSafeHwnd(), WM_KEYDOWN, 'C', 1, 0, {0, 0}};
+        static_cast<CWnd&>(m_dlg).PreTranslateMessage(&msg);
+        keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+    }
+
+    static std::string ClipboardText() {
+        std::string text;
+        if (!::OpenClipboard(nullptr)) return "<clipboard busy>";
+        if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+            if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
+                text = bytes;
+                ::GlobalUnlock(data);
+            }
+        }
+        ::CloseClipboard();
+        return text;
+    }
+
+    OpenDlg m_dlg;
+    BYTE m_savedKeys[256] = {};
+};
+
+}  // namespace
+
+TEST_F(MainWindowClipboard, CtrlCCopiesTheFiveFactLinesAndSaysSo) {
+    ASSERT_TRUE(SetClipboardText(nullptr, "before"));
+    DialogAnswerer answerer(IDOK, m_dlg.GetSafeHwnd());
+    PressCtrlC();  // returns once the confirmation has been answered
+
+    ASSERT_EQ(1u, answerer.SeenSoFar().size());
+    EXPECT_EQ("Tallvox", answerer.SeenSoFar()[0].caption);
+    EXPECT_EQ("Informations have been correctly copied to the clipboard.", answerer.SeenSoFar()[0].text);
+
+    const std::string text = ClipboardText();
+    EXPECT_EQ(0u, text.rfind("- Uptime : ", 0)) << text;
+    EXPECT_NE(std::string::npos, text.find("\r\n- Boot Time : ")) << text;
+    EXPECT_NE(std::string::npos, text.find("\r\n- OS Installation Date: ")) << text;
+    EXPECT_NE(std::string::npos, text.find("\r\n- OS Installation Time: ")) << text;
+    EXPECT_NE(std::string::npos, text.find("\r\n- Today: ")) << text;
+    EXPECT_NE("\r\n", text.substr(text.size() - 2)) << "no line end after the last line";
+}
+
+TEST_F(MainWindowClipboard, AClipboardHeldByAnotherProgramIsLeftAloneAndTheUserIsTold) {
+    ASSERT_TRUE(SetClipboardText(nullptr, "kept"));
+    HANDLE held = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        const BOOL opened = ::OpenClipboard(nullptr);
+        ::SetEvent(held);
+        ::WaitForSingleObject(release, 10000);
+        if (opened) ::CloseClipboard();
+    });
+    ::WaitForSingleObject(held, 10000);
+
+    DialogAnswerer answerer(IDOK, m_dlg.GetSafeHwnd());
+    PressCtrlC();
+    ::SetEvent(release);
+    holder.join();
+    ::CloseHandle(held);
+    ::CloseHandle(release);
+
+    ASSERT_EQ(1u, answerer.SeenSoFar().size());
+    EXPECT_EQ("The clipboard is used by another program: the informations have not been copied.",
+              answerer.SeenSoFar()[0].text);
+    EXPECT_EQ("kept", ClipboardText());
+}
+
+TEST_F(MainWindowClipboard, CWithoutControlCopiesNothing) {
+    ASSERT_TRUE(SetClipboardText(nullptr, "untouched"));
+    DialogAnswerer answerer(IDOK, m_dlg.GetSafeHwnd());
+    MSG msg{m_dlg.GetSafeHwnd(), WM_KEYDOWN, 'C', 1, 0, {0, 0}};
+    static_cast<CWnd&>(m_dlg).PreTranslateMessage(&msg);
+    EXPECT_EQ("untouched", ClipboardText());
+    EXPECT_TRUE(answerer.SeenSoFar().empty());
+}
