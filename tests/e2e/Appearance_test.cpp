@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "e2e/ProgramDialogs.h"
 #include "e2e/ScreenPixels.h"
 #include "e2e/TallvoxProcess.h"
 #include "resource.h"
@@ -30,30 +31,6 @@ void EndWithEscape(TallvoxProcess& tallvox) {
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// The colour chooser that a command opened: a visible dialog of the same
-// thread that is not the main window.
-HWND FindColourChooser(HWND mainWindow) {
-    struct Search {
-        HWND main;
-        HWND found;
-    } search{mainWindow, nullptr};
-    const DWORD thread = ::GetWindowThreadProcessId(mainWindow, nullptr);
-    ::EnumThreadWindows(
-        thread,
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            char cls[32] = {};
-            ::GetClassNameA(w, cls, sizeof cls);
-            if (w != s->main && ::IsWindowVisible(w) && std::string(cls) == "#32770") {
-                s->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Types a number into one of the chooser's red, green and blue fields, as a
 // user would: select all, then the digits.
 void TypeInto(HWND edit, int value) {
@@ -64,16 +41,13 @@ void TypeInto(HWND edit, int value) {
 // Waits for the chooser, types the colour into its fields and presses OK (or
 // Cancel).
 bool AnswerColourChooser(const TallvoxProcess& tallvox, COLORREF colour, bool ok = true) {
-    HWND chooser = nullptr;
-    if (!TallvoxProcess::WaitUntil([&] { return (chooser = FindColourChooser(tallvox.Window())) != nullptr; }, 5000))
-        return false;
+    const HWND chooser = WaitForProgramDialog(tallvox.Window());
+    if (!chooser) return false;
     const int kRedField = 0x2c2, kGreenField = 0x2c3, kBlueField = 0x2c4;
     TypeInto(::GetDlgItem(chooser, kRedField), GetRValue(colour));
     TypeInto(::GetDlgItem(chooser, kGreenField), GetGValue(colour));
     TypeInto(::GetDlgItem(chooser, kBlueField), GetBValue(colour));
-    ::PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(ok ? IDOK : IDCANCEL, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(chooser, ok ? IDOK : IDCANCEL)));
-    return TallvoxProcess::WaitUntil([&] { return !::IsWindow(chooser); }, 5000);
+    return PressDialogButton(chooser, ok ? IDOK : IDCANCEL);
 }
 
 int LineColourCount(const TallvoxProcess& tallvox, int id, COLORREF colour) {

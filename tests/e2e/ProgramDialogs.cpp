@@ -1,0 +1,52 @@
+#include "e2e/ProgramDialogs.h"
+
+#include "e2e/TallvoxProcess.h"
+
+namespace {
+
+struct Search {
+    HWND main;
+    HWND found;
+};
+
+BOOL CALLBACK TakeOtherDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    char cls[16] = {};
+    ::GetClassNameA(window, cls, sizeof cls);
+    if (window != search->main && ::IsWindowVisible(window) && std::string(cls) == "#32770") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::string Text(HWND window) {
+    char text[1024] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+}  // namespace
+
+HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds) {
+    Search search{mainWindow, nullptr};
+    const DWORD thread = ::GetWindowThreadProcessId(mainWindow, nullptr);
+    TallvoxProcess::WaitUntil(
+        [&] {
+            ::EnumThreadWindows(thread, TakeOtherDialog, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        milliseconds);
+    return search.found;
+}
+
+std::string DialogCaption(HWND dialog) { return Text(dialog); }
+
+// A message box keeps its text in the static control 0xFFFF.
+std::string MessageBoxText(HWND dialog) { return Text(::GetDlgItem(dialog, 0xFFFF)); }
+
+bool PressDialogButton(HWND dialog, int button, DWORD milliseconds) {
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
+    return TallvoxProcess::WaitUntil([&] { return !::IsWindow(dialog); }, milliseconds);
+}

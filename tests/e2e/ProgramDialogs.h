@@ -1,0 +1,17 @@
+// The dialogs and message boxes that a running Tallvox opens on its window's
+// thread, found and answered from the test process.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// A visible dialog of the main window's thread other than the main window,
+// waiting up to `milliseconds` for one to appear; null if none did.
+HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds = 5000);
+
+// The caption, and the text of a message box (empty for other dialogs).
+std::string DialogCaption(HWND dialog);
+std::string MessageBoxText(HWND dialog);
+
+// Presses a button of the dialog and waits until the dialog has gone.
+bool PressDialogButton(HWND dialog, int button, DWORD milliseconds = 5000);
