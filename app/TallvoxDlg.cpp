@@ -74,6 +74,7 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnCommand(ID_COPY_TO_CLIPBOARD, &msg::Void<T, &T::CopyInfoToClipboard>),
         OnCommand(ID_HELP_WIZARD, &msg::Void<T, &T::ShowHelp>),
         OnCommand(ID_DATE_TIME_PANEL, &msg::Void<T, &T::OpenDateTimeProperties>),
+        OnCommand(ID_SCREENSHOT, &msg::Void<T, &T::TakeScreenshot>),
     };
     static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
     return &map;
@@ -189,11 +190,22 @@ struct KeyCommand {
 BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
     using T = CTallvoxDlg;
     static const KeyCommand kKeyTable[] = {
-        {VK_DOWN, &T::OnMinimize},        {'U', &T::SayUptime},          {'B', &T::SayBootTime},
-        {'D', &T::SayCurrentTime},        {'Y', &T::SayInstallDate},     {'Z', &T::SayInstallTime},
-        {VK_F2, &T::OnColorUptime},       {VK_F3, &T::OnColorBootTime},  {VK_F4, &T::OnColorBackground},
-        {VK_F5, &T::OnColorSecondHand},   {VK_F7, &T::OnColorInstallDate}, {VK_F8, &T::OnColorInstallTime},
-        {VK_F9, &T::OnColorAllText},      {VK_SPACE, &T::WriteReport},   {VK_F6, &T::OpenDateTimeProperties},
+        {VK_SPACE, &T::WriteReport},
+        {VK_RETURN, &T::TakeScreenshot},
+        {VK_DOWN, &T::OnMinimize},
+        {'U', &T::SayUptime},
+        {'B', &T::SayBootTime},
+        {'D', &T::SayCurrentTime},
+        {'Y', &T::SayInstallDate},
+        {'Z', &T::SayInstallTime},
+        {VK_F2, &T::OnColorUptime},
+        {VK_F3, &T::OnColorBootTime},
+        {VK_F4, &T::OnColorBackground},
+        {VK_F5, &T::OnColorSecondHand},
+        {VK_F6, &T::OpenDateTimeProperties},
+        {VK_F7, &T::OnColorInstallDate},
+        {VK_F8, &T::OnColorInstallTime},
+        {VK_F9, &T::OnColorAllText},
     };
     if (msg->message == WM_KEYDOWN) {
         // Control matters for C alone: Ctrl+U still says the uptime.

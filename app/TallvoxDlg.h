@@ -13,6 +13,7 @@
 #include "app/TallvoxSettings.h"
 #include "controls/AnalogClock.h"
 #include "framework/Gdi.h"
+#include "framework/WindowDC.h"
 #include "speech/SpeechWorker.h"
 #include "ui/ColorStatic.h"
 #include "ui/TrayIconDlg.h"
@@ -50,6 +51,7 @@ public:
     void ShowHelp();
     void WriteHelpFile();
     void OpenDateTimeProperties();
+    void TakeScreenshot();
 
     const std::string& ModuleDir() const { return m_strModuleDir; }
     const std::string& HelpPath() const { return m_strHelpPath; }
@@ -116,6 +118,10 @@ private:
     FactsSnapshot GatherFacts();
     // Tells the user that a file could not be written.
     void ShowFileError();
+    // Copies the window's pixels (all of it, or the client area) into
+    // m_bmpCapture and puts them on the clipboard; keeps the window's device
+    // context in m_dcCapture. Returns the bitmap, or null.
+    HBITMAP CaptureWindow(HWND window, bool wholeWindow);
 
     // Gives a line its text colour, keeps it in the settings and saves it.
     void SetLineColour(CColorStatic& line, COLORREF colour, COLORREF& field, void (CTallvoxSettings::*save)());
@@ -133,6 +139,8 @@ private:
     CSpeechWorker m_speech;
     CPen m_penBack;
     CLayeredWindow m_layered;
+    CWindowDC m_dcCapture;
+    CBitmap m_bmpCapture;
 
     TimeFacts m_timeFacts;
     InstallDateTime m_installDate;
