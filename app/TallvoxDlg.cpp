@@ -6,6 +6,7 @@
 
 #include "app/LayoutMath.h"
 #include "app/SkinTable.h"
+#include "app/UpdateCheck.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/InstallDateText.h"
 #include "facts/UptimeText.h"
@@ -174,6 +175,9 @@ void CTallvoxDlg::InitMainWindow() {
     // The small size opens at the screen's top-left corner; the large one
     // keeps the template's size (and its position, which is the same corner).
     if (!m_settings.m_bMaxWnd) MoveWindow(0, 0, kSmallWindowWidth, kSmallWindowHeight, TRUE);
+
+    // In the background: a slow or absent network never holds the window up.
+    StartUpdateCheck();
 }
 
 namespace {

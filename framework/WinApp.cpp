@@ -58,3 +58,7 @@ int AfxWinMain(HINSTANCE instance) {
     if (!app->InitInstance()) return app->ExitInstance();
     return app->Run();
 }
+
+int AfxMessageBox(const std::string& text, UINT type) {
+    return ::MessageBoxA(nullptr, text.c_str(), AfxGetAppName().c_str(), type);
+}

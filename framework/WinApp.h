@@ -46,4 +46,8 @@ std::string AfxGetAppName();
 // The full path of the program file.
 std::string AfxGetModulePath();
 
+// A message box captioned with the application's name, owned by no window
+// (it may be shown from any thread); the button pressed.
+int AfxMessageBox(const std::string& text, UINT type = MB_OK);
+
 int AfxWinMain(HINSTANCE instance);
