@@ -79,3 +79,6 @@
 #define IDB_DATE_OLIVE          1082
 #define IDB_FACE_GREEN          1088
 #define IDB_FACE_PURPLE         1089
+
+// About box picture
+#define IDB_ABOUT               1072

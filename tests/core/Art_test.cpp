@@ -101,7 +101,7 @@ TEST_F(ArtTest, WritesEveryFile)
         "icon_1010.ico", "icon_1011.ico", "icon_1019.ico", "icon_1026.ico", "icon_1027.ico",
         "icon_1028.ico", "icon_1029.ico", "icon_1031.ico", "icon_1032.ico", "icon_1034.ico",
         "icon_1048.ico", "icon_1049.ico", "icon_1051.ico", "icon_1052.ico", "icon_1065.ico",
-        "icon_1071.ico",
+        "icon_1071.ico", "about_1072.bmp",
     };
     for (const std::string& name : expected)
         EXPECT_TRUE(fs::is_regular_file(s_dir / name)) << name;
@@ -206,6 +206,42 @@ TEST_F(ArtTest, FaceDialIsSolidAndDateAreaIsClean)
                 EXPECT_GT(p.r + p.g + p.b, 3 * 150) << id << " " << x << "," << y;
             }
     }
+}
+
+// The About box is white and shows the picture as it is: no key colour, an
+// untouched white border, and a real picture inside it.
+TEST_F(ArtTest, AboutPictureIsOpaqueOnWhite)
+{
+    EXPECT_EQ(art::AboutPictureFileName(), "about_1072.bmp");
+    const art::RgbImage img = LoadBmp(art::AboutPictureFileName());
+    ASSERT_EQ(img.width, 128);
+    ASSERT_EQ(img.height, 128);
+    const std::vector<uint8_t> b = ReadAll(s_dir / art::AboutPictureFileName());
+    ASSERT_GE(b.size(), 54u);
+    EXPECT_EQ(U16(b, 28), 24u);
+    const auto isWhite = [](const Rgb8& p) { return p.r == 255 && p.g == 255 && p.b == 255; };
+    EXPECT_TRUE(isWhite(PixelAt(img, 0, 0)));
+    EXPECT_TRUE(isWhite(PixelAt(img, 127, 0)));
+    EXPECT_TRUE(isWhite(PixelAt(img, 0, 127)));
+    EXPECT_TRUE(isWhite(PixelAt(img, 127, 127)));
+    int drawn = 0, magenta = 0;
+    for (int y = 0; y < img.height; ++y)
+        for (int x = 0; x < img.width; ++x) {
+            const Rgb8 p = PixelAt(img, x, y);
+            if (!isWhite(p))
+                ++drawn;
+            if (IsMagenta(p))
+                ++magenta;
+        }
+    EXPECT_EQ(magenta, 0);
+    const int area = img.width * img.height;
+    EXPECT_GE(drawn * 100, area * 20);
+    EXPECT_LE(drawn * 100, area * 80);
+    // The clock's red centre, and the file holds exactly what is drawn.
+    const Rgb8 centre = PixelAt(img, 45, 81);
+    EXPECT_GT(centre.r, 180);
+    EXPECT_LT(centre.g, 90);
+    EXPECT_EQ(art::MakeAboutPicture().rgb, img.rgb);
 }
 
 TEST_F(ArtTest, IconHasThreeImages)

@@ -643,6 +643,54 @@ const IconDef* FindIcon(int id)
     return nullptr;
 }
 
+// ---------------------------------------------------------------------------
+// About box picture: the application clock at a large size with a speech
+// bubble beside it, since the program tells the time since boot aloud. The
+// dialog is white, so the picture is opaque and every edge blends to white.
+
+const int kAboutSize = 128;
+const int kAboutClockSize = 90;
+const int kAboutClockLeft = 0;  // where the clock's own canvas is placed
+const int kAboutClockTop = 36;
+
+// Fills a region given in whole pixels rather than icon design units.
+void FillPixels(Canvas& c, const Region& region, const Color& color)
+{
+    c.FillShape(region.x0, region.y0, region.x1, region.y1, region.inside,
+                [&](double, double) { return color; });
+}
+
+void PaintAboutPicture(Canvas& c)
+{
+    // A soft shadow for the clock to stand on.
+    FillPixels(c, Oval(45, 123.5, 36, 4), Rgb(226, 231, 240));
+
+    // The clock is the application icon drawn at 90 pixels and laid over
+    // unchanged, so the two always match.
+    Canvas clock(kAboutClockSize, kAboutClockSize);
+    PaintClockIcon(clock, kAboutClockSize);
+    for (int y = 0; y < kAboutClockSize; ++y)
+        for (int x = 0; x < kAboutClockSize; ++x)
+            c.Blend(kAboutClockLeft + x, kAboutClockTop + y, clock.Get(x, y), 1.0);
+
+    // Speech bubble in the upper right, its tail pointing at the clock but
+    // stopping short of the rim. The inner outline is the outer one moved
+    // in by the 3.5 pixel line width.
+    const Region bubble = Union(RoundBox(74, 3, 126, 41, 11),
+                                Poly({{86, 34}, {102, 34}, {80, 52}}));
+    const Region inside = Union(RoundBox(77.5, 6.5, 122.5, 37.5, 7.5),
+                                Poly({{89.7, 34}, {96.5, 34}, {87.1, 41.6}}));
+    FillPixels(c, Minus(bubble, inside), kNavy);
+    FillPixels(c, inside, kWhite);
+
+    // In it, a voice as level bars, centred and on whole pixels.
+    const double bars[] = {8, 16, 22, 12, 6};
+    for (int i = 0; i < 5; ++i) {
+        const double x = 84 + 8 * i, mid = 22;
+        FillPixels(c, Stroke(x, mid - bars[i] / 2, x, mid + bars[i] / 2, 4), kBlue);
+    }
+}
+
 const Color kKey = Rgb(255, 0, 255);
 
 } // namespace
@@ -741,6 +789,18 @@ std::vector<uint8_t> MakeIconFile(int id)
     return EncodeIco(images);
 }
 
+std::string AboutPictureFileName()
+{
+    return "about_" + std::to_string(kAboutPictureId) + ".bmp";
+}
+
+RgbImage MakeAboutPicture()
+{
+    Canvas c(kAboutSize, kAboutSize);
+    PaintAboutPicture(c);
+    return c.ToRgbKeyed(kWhite, kWhite);
+}
+
 std::vector<ArtFile> BuildAllArt()
 {
     std::vector<ArtFile> files;
@@ -750,6 +810,7 @@ std::vector<ArtFile> BuildAllArt()
         files.push_back({DateWindowFileName(id), EncodeBmp24(MakeDateWindow(id))});
     for (int id : IconIds())
         files.push_back({IconFileName(id), MakeIconFile(id)});
+    files.push_back({AboutPictureFileName(), EncodeBmp24(MakeAboutPicture())});
     return files;
 }
 

@@ -1,4 +1,5 @@
-// make_art <output-dir>: writes the clock skins and icons into output-dir.
+// make_art <output-dir>: writes the clock skins, icons and About picture
+// into output-dir.
 #include <cstdio>
 
 #include "tools/art/Art.h"
