@@ -1,9 +1,11 @@
 // GDI wrappers. Each owning object holds one handle and releases it; they are
-// move-only, so an owned handle never escapes through a temporary. Selection
-// into a device context is scoped by CSelectObject.
+// move-only, so an owned handle never escapes through a temporary. CDCHandle
+// is the non-owning view of a device context. Selection into a device context
+// is scoped by CSelectObject.
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 // An owned GDI object (font, pen, brush, bitmap), deleted with DeleteObject.
@@ -77,6 +79,12 @@ public:
         Attach(::CreateCompatibleBitmap(dc, width, height));
         return Get() != nullptr;
     }
+    // A device-independent layout; CreateBitmap(w, h, 1, 1, nullptr) is a
+    // monochrome mask.
+    BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
+        Attach(::CreateBitmap(width, height, planes, bitsPerPixel, bits));
+        return Get() != nullptr;
+    }
 };
 
 // Selects an object into a device context for the guard's lifetime and puts
@@ -95,16 +103,58 @@ private:
     HGDIOBJ m_old;
 };
 
+// The drawing calls on a device context that this object does not own: the
+// DC of a draw request, or the one a CDC owns. Copying it copies the view.
+class CDCHandle {
+public:
+    explicit CDCHandle(HDC dc = nullptr) : m_hDC(dc) {}
+
+    HDC GetSafeHdc() const { return m_hDC; }
+    operator HDC() const { return m_hDC; }
+
+    // The setters answer the previous value, for the caller to put back.
+    COLORREF SetTextColor(COLORREF colour) const { return ::SetTextColor(m_hDC, colour); }
+    COLORREF SetBkColor(COLORREF colour) const { return ::SetBkColor(m_hDC, colour); }
+    int SetBkMode(int mode) const { return ::SetBkMode(m_hDC, mode); }
+
+    RECT GetClipBox() const {
+        RECT rc{};
+        ::GetClipBox(m_hDC, &rc);
+        return rc;
+    }
+    BOOL PatBlt(int x, int y, int width, int height, DWORD rop) const {
+        return ::PatBlt(m_hDC, x, y, width, height, rop);
+    }
+    BOOL BitBlt(int x, int y, int width, int height, HDC source, int xSource, int ySource, DWORD rop) const {
+        return ::BitBlt(m_hDC, x, y, width, height, source, xSource, ySource, rop);
+    }
+    // Outlined in the current pen, filled with the current brush.
+    BOOL Rectangle(const RECT& rc) const { return ::Rectangle(m_hDC, rc.left, rc.top, rc.right, rc.bottom); }
+    BOOL Polyline(const POINT* points, int count) const { return ::Polyline(m_hDC, points, count); }
+    BOOL DrawEdge(RECT rc, UINT edge, UINT flags) const { return ::DrawEdge(m_hDC, &rc, edge, flags); }
+    BOOL DrawIconEx(int x, int y, HICON icon, int width, int height, UINT flags) const {
+        return ::DrawIconEx(m_hDC, x, y, icon, width, height, 0, nullptr, flags);
+    }
+    // With DT_CALCRECT the rectangle receives the text's extent.
+    int DrawText(const std::string& text, RECT& rc, UINT format) const {
+        return ::DrawTextA(m_hDC, text.c_str(), static_cast<int>(text.size()), &rc, format);
+    }
+    BOOL TextOut(int x, int y, const std::string& text) const {
+        return ::TextOutA(m_hDC, x, y, text.c_str(), static_cast<int>(text.size()));
+    }
+
+protected:
+    HDC m_hDC = nullptr;
+};
+
 // An owned memory device context, deleted with DeleteDC.
-class CDC {
+class CDC : public CDCHandle {
 public:
     CDC() = default;
     virtual ~CDC() { DeleteDC(); }
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    HDC GetSafeHdc() const { return m_hDC; }
-    operator HDC() const { return m_hDC; }
     BOOL CreateCompatibleDC(HDC reference) {
         DeleteDC();
         m_hDC = ::CreateCompatibleDC(reference);
@@ -114,9 +164,6 @@ public:
         if (m_hDC) ::DeleteDC(m_hDC);
         m_hDC = nullptr;
     }
-
-protected:
-    HDC m_hDC = nullptr;
 };
 
 // The device context of a WM_PAINT: BeginPaint in, EndPaint out.

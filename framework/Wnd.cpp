@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "framework/Menu.h"
+
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x7A11;  // one subclass of ours per window
@@ -124,9 +126,30 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         *result = e->handler(*this, wParam, type);
         return true;
     }
+    if ((message == WM_DRAWITEM || message == WM_MEASUREITEM) && RouteToMenu(message, lParam, result)) return true;
     const MessageEntry* e = FindEntry(GetMessageMap(), message, 0, 0);
     if (!e) return false;
     *result = e->handler(*this, wParam, lParam);
+    return true;
+}
+
+// Like a control that colours itself, a menu that draws itself answers first.
+// A draw request names its menu handle, which leads through the permanent map
+// to the menu's object; a measure request names none and goes to the menu
+// this window is tracking. Anything else is left to the window's table.
+bool CWnd::RouteToMenu(UINT message, LPARAM lParam, LRESULT* result) {
+    if (message == WM_DRAWITEM) {
+        auto* drawItem = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (!drawItem || drawItem->CtlType != ODT_MENU) return false;
+        CMenu* menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(drawItem->hwndItem));
+        if (!menu) return false;
+        menu->DrawItem(drawItem);
+    } else {
+        auto* measureItem = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (!measureItem || measureItem->CtlType != ODT_MENU || !m_pTrackedMenu) return false;
+        m_pTrackedMenu->MeasureItem(measureItem);
+    }
+    *result = TRUE;
     return true;
 }
 

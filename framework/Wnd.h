@@ -3,12 +3,15 @@
 // control for reflected messages. Windows are subclassed with
 // SetWindowSubclass, the object as reference data; the binding ends at
 // WM_NCDESTROY. A CWnd does not own a window it merely subclassed: the window
-// is destroyed by whoever created it.
+// is destroyed by whoever created it. Owner-drawn menu items are painted and
+// measured by their CMenu objects (see RouteToMenu).
 #pragma once
 #include <windows.h>
 #include <string>
 
 #include "framework/MessageMap.h"
+
+class CMenu;
 
 class CWnd {
 public:
@@ -50,6 +53,11 @@ public:
     RECT GetClientRect() const;
     RECT GetWindowRect() const;
 
+    // The popup menu that CMenu::TrackPopupMenu is showing for this window
+    // right now, or nullptr. A measure request of a menu item names no menu,
+    // so this one answers it.
+    CMenu* GetTrackedMenu() const { return m_pTrackedMenu; }
+
 protected:
     virtual const MessageMap* GetMessageMap() const;
     static const MessageMap* ThisMessageMap();
@@ -69,6 +77,7 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool ReflectToChild(UINT message, HWND child, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    bool RouteToMenu(UINT message, LPARAM lParam, LRESULT* result);
     static const MessageEntry* FindEntry(const MessageMap* map, UINT message, UINT code, UINT id);
     void Detach();
 
@@ -78,4 +87,7 @@ private:
         LPARAM lParam;
     };
     CurrentMessage m_current{};
+
+    friend class CMenu;  // sets m_pTrackedMenu while it tracks
+    CMenu* m_pTrackedMenu = nullptr;
 };
