@@ -39,6 +39,7 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnMessage(WM_SIZE, &msg::Size<T, &T::OnSize>),
         OnMessage(WM_SIZING, &msg::Raw<T, &T::OnSizing>),
         OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
+        OnMessage(WM_CONTEXTMENU, &msg::Raw<T, &T::OnContextMenu>),
         OnCommand(ID_TRAY_RESTORE, &msg::Void<T, &T::OnRestore>),
         OnCommand(ID_MINIMIZE, &msg::Void<T, &T::OnMinimize>),
         OnCommand(IDOK, &msg::Void<T, &T::OnExit>),

@@ -2,6 +2,7 @@
 // time since installation) under the clock, refreshed by two window timers.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "facts/FactsReport.h"
@@ -16,6 +17,7 @@
 #include "framework/WindowDC.h"
 #include "speech/SpeechWorker.h"
 #include "ui/ColorStatic.h"
+#include "ui/MenuXP.h"
 #include "ui/TrayIconDlg.h"
 
 class CTallvoxDlg : public CTrayIconDlg {
@@ -53,6 +55,9 @@ public:
     void OpenDateTimeProperties();
     void TakeScreenshot();
 
+    // The right-click menu, in its current state (check marks, entries).
+    std::unique_ptr<CMenuXP> BuildPopupMenu();
+
     const std::string& ModuleDir() const { return m_strModuleDir; }
     const std::string& HelpPath() const { return m_strHelpPath; }
 
@@ -79,6 +84,7 @@ protected:
     LRESULT OnSizing(WPARAM edge, LPARAM rect);
     BOOL OnEraseBkgnd(HDC dc);
     virtual BOOL PaintBackground(HDC dc);
+    LRESULT OnContextMenu(WPARAM window, LPARAM point);
     void OnExit();
     void OnMinimize();
     void OnRestore();

@@ -69,6 +69,8 @@
 #define ID_SAVE_REPORT          1022
 #define ID_HELP_WIZARD          1018
 #define ID_DATE_TIME_PANEL      1056
+#define ID_AUTORUN              32774
+#define ID_ABOUT                1045
 
 // Clock skins: faces and date windows
 #define IDB_FACE_SILVER         1066

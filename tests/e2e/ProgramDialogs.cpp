@@ -40,6 +40,24 @@ HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds) {
     return search.found;
 }
 
+HWND WaitForOpenMenu(HWND mainWindow, DWORD milliseconds) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(mainWindow, &processId);
+    HWND found = nullptr;
+    TallvoxProcess::WaitUntil(
+        [&] {
+            for (HWND w = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); w;
+                 w = ::FindWindowExA(nullptr, w, "#32768", nullptr)) {
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(w, &owner);
+                if (owner == processId && ::IsWindowVisible(w)) return (found = w) != nullptr;
+            }
+            return false;
+        },
+        milliseconds);
+    return found;
+}
+
 std::string DialogCaption(HWND dialog) { return Text(dialog); }
 
 // A message box keeps its text in the static control 0xFFFF.

@@ -9,6 +9,10 @@
 // waiting up to `milliseconds` for one to appear; null if none did.
 HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds = 5000);
 
+// The popup menu that the main window's process has open (class #32768),
+// waiting up to `milliseconds` for it; null if none opened.
+HWND WaitForOpenMenu(HWND mainWindow, DWORD milliseconds = 5000);
+
 // The caption, and the text of a message box (empty for other dialogs).
 std::string DialogCaption(HWND dialog);
 std::string MessageBoxText(HWND dialog);

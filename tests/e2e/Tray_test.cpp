@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "e2e/ProgramDialogs.h"
 #include "e2e/TallvoxProcess.h"
 #include "resource.h"
 
@@ -28,29 +29,10 @@ void Minimise(const TallvoxProcess& tallvox) {
     ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return Hidden(tallvox.Window()); }, 5000));
 }
 
-// The tray menu of the process, once it is open.
-HWND FindOpenMenu(DWORD processId) {
-    HWND found = nullptr;
-    TallvoxProcess::WaitUntil(
-        [&] {
-            for (HWND w = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); w;
-                 w = ::FindWindowExA(nullptr, w, "#32768", nullptr)) {
-                DWORD owner = 0;
-                ::GetWindowThreadProcessId(w, &owner);
-                if (owner == processId && ::IsWindowVisible(w)) return (found = w) != nullptr;
-            }
-            return false;
-        },
-        5000);
-    return found;
-}
-
 // Opens the icon's menu and picks its `index`-th item with the keyboard.
 void ChooseTrayMenuItem(const TallvoxProcess& tallvox, int index) {
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(tallvox.Window(), &processId);
     ::PostMessageA(tallvox.Window(), kTrayNotify, 1, WM_RBUTTONDOWN);
-    HWND menu = FindOpenMenu(processId);
+    HWND menu = WaitForOpenMenu(tallvox.Window());
     ASSERT_NE(nullptr, menu) << "the tray menu did not open";
     for (int i = 0; i <= index; ++i) ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);

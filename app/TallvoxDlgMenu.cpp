@@ -1,0 +1,152 @@
+// The right-click menu of the main window, built afresh for every click so
+// its check marks and entries follow the current settings.
+#include "app/TallvoxDlg.h"
+
+#include <windowsx.h>
+
+#include <memory>
+
+#include "framework/WinApp.h"
+#include "resource.h"
+#include "ui/MenuXP.h"
+
+namespace {
+
+// A private 16 x 16 copy of an icon resource: the menu entry destroys it.
+HICON MenuIcon(int id) {
+    return static_cast<HICON>(
+        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+}
+
+std::unique_ptr<CMenuXPEntry> Entry(int id, const char* label, int icon) {
+    return std::make_unique<CMenuXPEntry>(id, label, MenuIcon(icon));
+}
+
+// A submenu in the default (classic) look, with its popup handle.
+std::unique_ptr<CMenuXP> NewSubmenu() {
+    auto menu = std::make_unique<CMenuXP>();
+    menu->CreatePopupMenu();
+    return menu;
+}
+
+struct Item {
+    int id;
+    const char* label;
+    int icon;
+};
+
+// The items in order; the one with `checkedId` carries the check mark.
+template <size_t N>
+void AppendItems(CMenuXP& menu, const Item (&items)[N], int checkedId = 0) {
+    for (const Item& item : items)
+        menu.AppendEntry(item.id == checkedId ? MF_CHECKED : 0, Entry(item.id, item.label, item.icon));
+}
+
+int SkinCommand(int skin) {
+    switch (skin) {
+        case 1: return ID_SKIN_ICE;
+        case 2: return ID_SKIN_ORANGE;
+        case 3: return ID_SKIN_GREEN;
+        case 4: return ID_SKIN_PURPLE;
+        default: return ID_SKIN_SILVER;  // any other number shows as Silver
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
+    auto top = std::make_unique<CMenuXP>();
+    top->CreatePopupMenu();
+    top->m_nStyle = CMenuXP::XP;
+    top->m_crText = ::GetSysColor(COLOR_MENUTEXT);
+    top->m_crBack = top->m_crIconColumn = ::GetSysColor(COLOR_MENU);
+    top->AddSideBar(std::make_unique<CMenuXPEntry>(CMenuXPEntry::kSideBar, 15, "", 0));
+    top->m_crSideBarStart = RGB(100, 5, 255);
+    top->m_crSideBarEnd = RGB(0, 50, 0);
+
+    auto colours = NewSubmenu();
+    static const Item kLineColours[] = {
+        {ID_COLOR_UPTIME, "Uptime", IDI_COLORS},
+        {ID_COLOR_BOOT_TIME, "Boot time", IDI_COLORS},
+        {ID_COLOR_INSTALL_DATE, "OS Install. date", IDI_COLORS},
+        {ID_COLOR_INSTALL_TIME, "OS Install. time", IDI_COLORS},
+        {ID_COLOR_SECOND_HAND, "Set clock's color of second hand", IDI_COLORS},
+    };
+    AppendItems(*colours, kLineColours);
+    colours->AppendSeparator();
+    colours->AppendEntry(0, Entry(ID_COLOR_ALL_TEXT, "All text", IDI_COLORS));
+    colours->AppendSeparator();
+    colours->AppendEntry(0, Entry(ID_COLOR_BACKGROUND, "Background", IDI_COLORS));
+    top->AppendPopup(0, std::move(colours), Entry(0, "Manage colors", IDI_COLORS));
+    top->AppendSeparator();
+
+    auto skins = NewSubmenu();
+    static const Item kSkins[] = {
+        {ID_SKIN_SILVER, "Silver", IDI_COLORS}, {ID_SKIN_ICE, "Ice", IDI_COLORS},
+        {ID_SKIN_ORANGE, "Orange", IDI_COLORS}, {ID_SKIN_GREEN, "Green", IDI_COLORS},
+        {ID_SKIN_PURPLE, "Purple", IDI_COLORS},
+    };
+    AppendItems(*skins, kSkins, SkinCommand(m_settings.m_nSkin));
+    top->AppendPopup(0, std::move(skins), Entry(0, "Manage clock's color", IDR_MAINFRAME));
+    top->AppendSeparator();
+
+    auto speech = NewSubmenu();
+    static const Item kSpeech[] = {
+        {ID_SAY_UPTIME, "Say uptime", IDI_SAY},
+        {ID_SAY_BOOT_TIME, "Say boot time", IDI_SAY},
+        {ID_SAY_CURRENT_TIME, "Say current date-time", IDI_SAY},
+        {ID_SAY_INSTALL_DATE, "Say OS Install. date", IDI_SAY},
+        {ID_SAY_INSTALL_TIME, "Say OS Install. time", IDI_SAY},
+    };
+    AppendItems(*speech, kSpeech);
+    top->AppendPopup(0, std::move(speech), Entry(0, "Speech", IDI_SPEECH));
+    top->AppendSeparator();
+
+    // Opacity needs layered windows.
+    if (m_osVersion.IsNt5OrLater()) {
+        auto opacity = NewSubmenu();
+        static const Item kOpacity[] = {
+            {ID_OPACITY_10, "10%", IDI_OPACITY}, {ID_OPACITY_20, "20%", IDI_OPACITY},
+            {ID_OPACITY_30, "30%", IDI_OPACITY}, {ID_OPACITY_40, "40%", IDI_OPACITY},
+            {ID_OPACITY_50, "50%", IDI_OPACITY}, {ID_OPACITY_60, "60%", IDI_OPACITY},
+            {ID_OPACITY_70, "70%", IDI_OPACITY}, {ID_OPACITY_80, "80%", IDI_OPACITY},
+            {ID_OPACITY_90, "90%", IDI_OPACITY}, {ID_OPACITY_100, "100%", IDI_OPACITY},
+        };
+        AppendItems(*opacity, kOpacity);
+        top->AppendPopup(0, std::move(opacity), Entry(0, "Adjust opacity", IDI_ADJUST));
+        top->AppendSeparator();
+    }
+
+    auto misc = NewSubmenu();
+    static const Item kMisc[] = {
+        {ID_SAVE_REPORT, "Save report", IDI_SAVE_REPORT},
+        {ID_SCREENSHOT, "Screenshot", IDI_SCREENSHOT},
+        {ID_COPY_TO_CLIPBOARD, "Copy to clipboard", IDI_CLIPBOARD},
+        {ID_DATE_TIME_PANEL, "Adjust date-time", IDI_ADJUST},
+        {ID_AUTORUN, "Auto Run", IDI_AUTORUN_ENABLE},
+        {ID_ALWAYS_ON_TOP, "Always on top", IDI_ALWAYS_ON_TOP},
+        {ID_HELP_WIZARD, "Wizard", IDI_HELP_WIZARD},
+        {ID_ABOUT, "About Tallvox...", IDI_ABOUT},
+    };
+    AppendItems(*misc, kMisc, m_settings.m_bTopMost ? ID_ALWAYS_ON_TOP : 0);
+    top->AppendPopup(0, std::move(misc), Entry(0, "Misc.", IDR_MAINFRAME));
+    top->AppendSeparator();
+
+    top->AppendEntry(0, Entry(ID_MINIMIZE, "Minimize", IDI_MINIMIZE));
+    top->AppendEntry(0, Entry(IDOK, "Exit", IDI_EXIT));
+    return top;
+}
+
+LRESULT CTallvoxDlg::OnContextMenu(WPARAM, LPARAM lParam) {
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    // From the keyboard (the menu key, Shift+F10) the point is (-1, -1):
+    // open the menu at the window's top-left corner instead of the screen's.
+    if (at.x == -1 && at.y == -1) {
+        at = POINT{0, 0};
+        ::ClientToScreen(m_hWnd, &at);
+    }
+    // The chosen command arrives as WM_COMMAND once the menu has closed;
+    // the menu and everything it holds are freed on the way out.
+    BuildPopupMenu()->TrackPopupMenu(0, at.x, at.y, this);
+    return 0;
+}
