@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "e2e/ArtBitmap.h"
 #include "e2e/ProgramDialogs.h"
 #include "e2e/ScreenPixels.h"
 #include "e2e/TallvoxProcess.h"
@@ -185,17 +186,18 @@ TEST(Appearance, SkinCommandsSwitchTheFaceAndTheSameSkinWritesNothing) {
     tallvox.WriteFile("Tallvox.ini", "[Tallvox]\r\nMax_Wnd=1\r\n");
     ASSERT_TRUE(tallvox.Start());
 
+    // A point of the rim, outside the hands' reach, as each face paints it.
     const RECT clock = ControlScreenRect(tallvox.Window(), IDC_CLOCK);
-    // A point of the rim, outside the hands' reach.
-    const int x = clock.left + 50, y = clock.top + 5;
-    COLORREF silverRim = RGB(255, 255, 255);
-    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return (silverRim = ScreenPixels(clock).At(x, y)) != RGB(255, 255, 255); }, 3000))
-        << "the face is painted";
+    const int x = 50, y = 5;
+    const COLORREF silverRim = ReadArt("face_1066.bmp").At(x, y);
+    const COLORREF greenRim = ReadArt("face_1088.bmp").At(x, y);
+    ASSERT_NE(silverRim, greenRim);
+    const auto shown = [&] { return ScreenPixels(clock).At(clock.left + x, clock.top + y); };
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return shown() == silverRim; }, 3000)) << "the silver face";
 
     Command(tallvox, ID_SKIN_GREEN);
     EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Skin=3"));
-    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return ScreenPixels(clock).At(x, y) != silverRim; }, 3000))
-        << "the face changed";
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return shown() == greenRim; }, 3000)) << "the green face";
 
     // The skin already shown: no restart, nothing written.
     tallvox.WriteFile("Tallvox.ini", "[Tallvox]\r\nMax_Wnd=1\r\n");
@@ -204,6 +206,6 @@ TEST(Appearance, SkinCommandsSwitchTheFaceAndTheSameSkinWritesNothing) {
 
     Command(tallvox, ID_SKIN_SILVER);
     EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Skin=0"));
-    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return ScreenPixels(clock).At(x, y) == silverRim; }, 3000));
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return shown() == silverRim; }, 3000));
     EndWithEscape(tallvox);
 }

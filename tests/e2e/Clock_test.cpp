@@ -3,42 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <set>
 #include <utility>
 #include <vector>
 
+#include "e2e/ArtBitmap.h"
 #include "e2e/ScreenPixels.h"
 #include "e2e/TallvoxProcess.h"
 #include "resource.h"
 
 namespace {
-
-// A 24-bit bottom-up BMP from the committed artwork.
-struct Bitmap {
-    int width = 0, height = 0;
-    std::vector<COLORREF> pixels;  // top-down
-    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
-Bitmap ReadBmp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<unsigned char> d((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    Bitmap bmp;
-    if (d.size() < 54) return bmp;
-    auto u32 = [&](size_t o) { return d[o] | d[o + 1] << 8 | d[o + 2] << 16 | static_cast<unsigned>(d[o + 3]) << 24; };
-    const size_t offset = u32(10);
-    bmp.width = static_cast<int>(u32(18));
-    bmp.height = static_cast<int>(u32(22));
-    const size_t stride = (static_cast<size_t>(bmp.width) * 3 + 3) & ~static_cast<size_t>(3);
-    bmp.pixels.resize(static_cast<size_t>(bmp.width) * bmp.height);
-    for (int y = 0; y < bmp.height; ++y)
-        for (int x = 0; x < bmp.width; ++x) {
-            const size_t p = offset + (bmp.height - 1 - y) * stride + x * 3;
-            bmp.pixels[static_cast<size_t>(y) * bmp.width + x] = RGB(d[p + 2], d[p + 1], d[p]);
-        }
-    return bmp;
-}
 
 std::set<std::pair<int, int>> RedPixels(const ScreenPixels& shot, const RECT& r) {
     std::set<std::pair<int, int>> red;
@@ -53,8 +27,8 @@ std::set<std::pair<int, int>> RedPixels(const ScreenPixels& shot, const RECT& r)
 }  // namespace
 
 TEST(Clock, ShowsTheSavedSkinAtTheFaceSizeAndTheSecondHandMoves) {
-    const Bitmap green = ReadBmp(TallvoxProcess::ArtFolder() + "\\face_1088.bmp");
-    const Bitmap silver = ReadBmp(TallvoxProcess::ArtFolder() + "\\face_1066.bmp");
+    const ArtBitmap green = ReadArt("face_1088.bmp");
+    const ArtBitmap silver = ReadArt("face_1066.bmp");
     ASSERT_EQ(100, green.width);
 
     TallvoxProcess tallvox("clock");
