@@ -14,6 +14,7 @@
 #include "framework/ModuleName.h"
 #include "speech/SapiVoice.h"
 #include "resource.h"
+#include "ui/RowFill.h"
 
 CTallvoxDlg::CTallvoxDlg(CWnd* parent) : CTallvoxDlg(parent, VoiceFactory(&CreateSapiVoice)) {}
 
@@ -307,14 +308,7 @@ BOOL CTallvoxDlg::PaintBackground(HDC dc) {
     // One line per pixel row in the background colour: a solid fill that
     // creates and deletes its pen on every erase.
     m_penBack.CreatePen(PS_SOLID, 1, m_settings.m_crBackground);
-    {
-        CSelectObject pen(dc, m_penBack.Get());
-        const RECT rc = GetClientRect();
-        for (int y = 0; y < rc.bottom; ++y) {
-            ::MoveToEx(dc, 0, y, nullptr);
-            ::LineTo(dc, rc.right, y);
-        }
-    }
+    FillRowByRow(dc, m_penBack.Get(), GetClientRect());
     m_penBack.DeleteObject();
     return TRUE;
 }

@@ -33,6 +33,19 @@
 #define IDC_CLOCK               1069
 #define IDC_SIZE_BUTTON         1070
 
+// Autorun dialog (130)
+#define IDD_AUTORUN             130
+#define IDC_AUTORUN_BUTTON      1007
+#define IDC_AUTORUN_TEXT        1009
+
+// About dialog (1047)
+#define IDD_ABOUT               1047
+#define IDC_HOMEPAGE            1050
+#define IDC_ABOUT_TITLE         1053
+#define IDC_ABOUT_PICTURE       1072
+#define IDC_ABOUT_FEATURES      1077
+#define IDC_ABOUT_AUTHOR        1004
+
 // Commands
 #define ID_TRAY_RESTORE         32771
 #define ID_MINIMIZE             1033
