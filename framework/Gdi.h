@@ -122,6 +122,12 @@ public:
         ::GetClipBox(m_hDC, &rc);
         return rc;
     }
+    // Fills with a plain colour; the background colour is put back after.
+    void FillSolidRect(const RECT& rc, COLORREF colour) const {
+        const COLORREF old = ::SetBkColor(m_hDC, colour);
+        ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+        ::SetBkColor(m_hDC, old);
+    }
     BOOL PatBlt(int x, int y, int width, int height, DWORD rop) const {
         return ::PatBlt(m_hDC, x, y, width, height, rop);
     }

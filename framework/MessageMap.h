@@ -30,6 +30,8 @@ constexpr UINT WM_CTLCOLOR_ANY = 0x0019;
 // in the control's table as this base plus the message.
 constexpr UINT kReflectBase = 0xBC00;
 constexpr UINT WM_REFLECT_CTLCOLOR = kReflectBase + WM_CTLCOLOR_ANY;
+// An owner-drawn button's draw request, reflected to the button's object.
+constexpr UINT WM_REFLECT_DRAWITEM = kReflectBase + WM_DRAWITEM;
 
 constexpr MessageEntry OnMessage(UINT message, MessageHandler handler) {
     return MessageEntry{message, 0, 0, handler};
@@ -92,6 +94,21 @@ template <class T, void (T::*F)(UINT, int, int)>
 LRESULT Size(CWnd& self, WPARAM wParam, LPARAM lParam) {
     (static_cast<T&>(self).*F)(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)),
                                static_cast<short>(HIWORD(lParam)));
+    return 0;
+}
+
+// void F(DRAWITEMSTRUCT*) - a reflected WM_DRAWITEM; answers TRUE (drawn)
+template <class T, void (T::*F)(LPDRAWITEMSTRUCT)>
+LRESULT DrawItem(CWnd& self, WPARAM, LPARAM lParam) {
+    (static_cast<T&>(self).*F)(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    return TRUE;
+}
+
+// void F(UINT flags, POINT client) - WM_MOUSEMOVE and the other mouse messages
+template <class T, void (T::*F)(UINT, POINT)>
+LRESULT Mouse(CWnd& self, WPARAM wParam, LPARAM lParam) {
+    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    (static_cast<T&>(self).*F)(static_cast<UINT>(wParam), point);
     return 0;
 }
 

@@ -68,6 +68,17 @@ std::string CWnd::GetWindowText() const {
     return std::string(buffer.data());
 }
 
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags) const {
+    const DWORD style = GetStyle();
+    const DWORD changed = (style & ~remove) | add;
+    if (changed == style) return FALSE;
+    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
+    if (flags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+    return TRUE;
+}
+
 RECT CWnd::GetClientRect() const {
     RECT rc{};
     ::GetClientRect(m_hWnd, &rc);
@@ -127,6 +138,7 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         return true;
     }
     if ((message == WM_DRAWITEM || message == WM_MEASUREITEM) && RouteToMenu(message, lParam, result)) return true;
+    if (message == WM_DRAWITEM && ReflectDrawItem(wParam, lParam, result)) return true;
     const MessageEntry* e = FindEntry(GetMessageMap(), message, 0, 0);
     if (!e) return false;
     *result = e->handler(*this, wParam, lParam);
@@ -153,14 +165,27 @@ bool CWnd::RouteToMenu(UINT message, LPARAM lParam, LRESULT* result) {
     return true;
 }
 
+// An owner-drawn button paints itself: its draw request goes to the button's
+// object, found through the permanent map. A button without an object of
+// ours is left to this window's table.
+bool CWnd::ReflectDrawItem(WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    auto* drawItem = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    if (!drawItem || drawItem->CtlType != ODT_BUTTON) return false;
+    return ReflectToChild(WM_REFLECT_DRAWITEM, drawItem->hwndItem, wParam, lParam, result);
+}
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (OnWndMsg(message, wParam, lParam, &result)) return result;
-    return Default();
+    return DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {
-    return ::DefSubclassProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
 }
 
 LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,

@@ -4,7 +4,8 @@
 // SetWindowSubclass, the object as reference data; the binding ends at
 // WM_NCDESTROY. A CWnd does not own a window it merely subclassed: the window
 // is destroyed by whoever created it. Owner-drawn menu items are painted and
-// measured by their CMenu objects (see RouteToMenu).
+// measured by their CMenu objects (see RouteToMenu); owner-drawn buttons are
+// painted by their own objects (see ReflectDrawItem).
 #pragma once
 #include <windows.h>
 #include <string>
@@ -44,6 +45,12 @@ public:
     void SetWindowText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
     std::string GetWindowText() const;
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    HWND GetParent() const { return ::GetParent(m_hWnd); }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
+    // Removes then adds style bits; with flags (SWP_FRAMECHANGED, say) the
+    // window is told through SetWindowPos. FALSE when nothing changed.
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0) const;
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse) const { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
     BOOL KillTimer(UINT_PTR id) const { return m_hWnd ? ::KillTimer(m_hWnd, id) : FALSE; }
     BOOL Invalidate(BOOL erase = TRUE) const { return ::InvalidateRect(m_hWnd, nullptr, erase); }
@@ -65,7 +72,11 @@ protected:
     // Looks the message up in the table chain; true when a handler ran.
     virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // The window's own handling of the message being processed now.
+    // The processing a message gets when no table entry takes it, and what
+    // Default() runs: the window's own procedure. A derived class overrides
+    // it to answer messages before, or instead of, that procedure.
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The default processing of the message being handled now.
     LRESULT Default();
     // Called when the object has been bound to an existing window.
     virtual void PreSubclassWindow() {}
@@ -78,6 +89,7 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool ReflectToChild(UINT message, HWND child, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool RouteToMenu(UINT message, LPARAM lParam, LRESULT* result);
+    bool ReflectDrawItem(WPARAM wParam, LPARAM lParam, LRESULT* result);
     static const MessageEntry* FindEntry(const MessageMap* map, UINT message, UINT code, UINT id);
     void Detach();
 

@@ -1,0 +1,149 @@
+#include "controls/HoverButton.h"
+
+#include "controls/ButtonStyleRules.h"
+#include "framework/WinApp.h"
+
+CHoverButton::CHoverButton() : CHoverButton(g_visualStyles) {}
+
+CHoverButton::CHoverButton(const CVisualStyles& styles) : m_theme(styles) {}
+
+// The theme data and the icon go with their members.
+CHoverButton::~CHoverButton() = default;
+
+const MessageMap* CHoverButton::ThisMessageMap()
+{
+    using T = CHoverButton;
+    static const MessageEntry entries[] = {
+        OnMessage(WM_MOUSEMOVE, &msg::Mouse<T, &T::OnMouseMove>),
+        OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
+    };
+    static const MessageMap map{COwnerDrawButton::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
+    return &map;
+}
+
+const MessageMap* CHoverButton::GetMessageMap() const { return ThisMessageMap(); }
+
+void CHoverButton::SetIcon(int resourceId, int placement)
+{
+    const auto icon = static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId),
+                                                      IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    SetIcon(icon, placement);
+}
+
+void CHoverButton::SetIcon(HICON icon, int placement)
+{
+    m_icon.Attach(icon);
+    m_nIconPlacement = placement;
+    RedrawNow();
+}
+
+void CHoverButton::SetThemed(BOOL useStyles)
+{
+    m_bUseStyles = useStyles;
+    RedrawNow();
+}
+
+BOOL CHoverButton::IsThemed() const
+{
+    return m_theme.Get() && m_bUseStyles && m_theme.Styles().IsAppThemed();
+}
+
+void CHoverButton::RedrawNow() const
+{
+    // Without a window there is nothing to redraw (a null window would mean
+    // the whole desktop).
+    if (m_hWnd)
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CHoverButton::NotifyClick() const
+{
+    ::SendMessageA(GetParent(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+void CHoverButton::BeginPendingClick()
+{
+    SetState(TRUE);
+    m_bPendingClick = TRUE;
+}
+
+// Capturing while the pointer is inside is what lets the button see the move
+// that leaves it.
+void CHoverButton::OnMouseMove(UINT, POINT point)
+{
+    POINT screen = point;
+    ::ClientToScreen(m_hWnd, &screen);
+    const RECT window = GetWindowRect();
+    const BOOL wasHover = m_bHover;
+    if (::PtInRect(&window, screen)) {
+        m_bHover = TRUE;
+        ::SetCapture(m_hWnd);
+    } else {
+        m_bHover = FALSE;
+        ::ReleaseCapture();
+    }
+    if (m_bHover != wasHover)
+        Invalidate(TRUE);
+    Default();
+}
+
+// DrawItem paints the whole face; erasing first would only flicker.
+BOOL CHoverButton::OnEraseBkgnd(HDC)
+{
+    return TRUE;
+}
+
+LRESULT CHoverButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CHAR:
+        if (wParam == ' ' || wParam == '\r') {
+            BeginPendingClick();
+            if (wParam == '\r')
+                NotifyClick();
+        }
+        break;
+    case WM_KEYUP:
+        // A key's pushed look ends with the key: Enter has already clicked,
+        // the space bar clicks in the button's own processing. Left for the
+        // next mouse release, the look would stay pushed and that release
+        // would click once more.
+        if ((wParam == VK_SPACE || wParam == VK_RETURN) && m_bPendingClick) {
+            m_bPendingClick = FALSE;
+            const LRESULT result = COwnerDrawButton::DefWindowProc(message, wParam, lParam);
+            if (GetState() & BST_PUSHED)
+                SetState(FALSE);
+            return result;
+        }
+        break;
+    case WM_LBUTTONUP:
+        if (m_bPendingClick) {
+            SetState(FALSE);
+            m_bPendingClick = FALSE;
+            NotifyClick();
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        // The first click of the pair was an ordinary one; the release that
+        // follows sends the second. The button's own processing would report
+        // a double click instead, which dialogs do not listen for.
+        BeginPendingClick();
+        return 0;
+    case WM_THEMECHANGED:
+        if (IsThemed()) {
+            m_theme.Close();
+            m_bReopenTheme = TRUE;
+        }
+        break;
+    case WM_GETDLGCODE: {
+        const auto* examined = reinterpret_cast<const MSG*>(lParam);
+        const bool leftToDialog = examined && examined->message == WM_KEYDOWN &&
+                                  (examined->wParam == VK_TAB || examined->wParam == VK_ESCAPE);
+        return static_cast<LRESULT>(buttonrules::HoverDialogCode(leftToDialog));
+    }
+    default:
+        break;
+    }
+    return COwnerDrawButton::DefWindowProc(message, wParam, lParam);
+}
