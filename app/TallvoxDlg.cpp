@@ -4,6 +4,8 @@
 
 #include <ctime>
 
+#include "app/AutorunDlg.h"
+#include "app/Credits.h"
 #include "app/LayoutMath.h"
 #include "app/SkinTable.h"
 #include "app/UpdateCheck.h"
@@ -78,6 +80,8 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnCommand(ID_HELP_WIZARD, &msg::Void<T, &T::ShowHelp>),
         OnCommand(ID_DATE_TIME_PANEL, &msg::Void<T, &T::OpenDateTimeProperties>),
         OnCommand(ID_SCREENSHOT, &msg::Void<T, &T::TakeScreenshot>),
+        OnCommand(ID_AUTORUN, &msg::Void<T, &T::ShowAutorunDialog>),
+        OnCommand(ID_ABOUT, &msg::Void<T, &T::OnAbout>),
     };
     static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
     return &map;
@@ -88,6 +92,7 @@ const MessageMap* CTallvoxDlg::GetMessageMap() const { return ThisMessageMap(); 
 void CTallvoxDlg::DoDataExchange(CDataExchange* dx) {
     CTrayIconDlg::DoDataExchange(dx);
     DDX_Control(dx, IDC_CLOCK, m_clock);
+    DDX_Control(dx, IDC_SIZE_BUTTON, m_btnSize);
 }
 
 BOOL CTallvoxDlg::OnInitDialog() {
@@ -177,6 +182,7 @@ void CTallvoxDlg::InitMainWindow() {
     // The small size opens at the screen's top-left corner; the large one
     // keeps the template's size (and its position, which is the same corner).
     if (!m_settings.m_bMaxWnd) MoveWindow(0, 0, kSmallWindowWidth, kSmallWindowHeight, TRUE);
+    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0);
 
     // In the background: a slow or absent network never holds the window up.
     StartUpdateCheck();
@@ -199,6 +205,7 @@ BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
         {VK_SPACE, &T::WriteReport},
         {VK_RETURN, &T::TakeScreenshot},
         {VK_DOWN, &T::OnMinimize},
+        {'A', &T::ShowAutorunDialog},
         {'U', &T::SayUptime},
         {'B', &T::SayBootTime},
         {'D', &T::SayCurrentTime},
@@ -214,18 +221,22 @@ BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
         {VK_F9, &T::OnColorAllText},
     };
     if (msg->message == WM_KEYDOWN) {
+        // A shortcut's key stops here: passed on, Space or Enter would also
+        // press the size button, which has the focus.
         // Control matters for C alone: Ctrl+U still says the uptime.
         if (msg->wParam == 'C' && (::GetKeyState(VK_CONTROL) & 0x8000)) {
             CopyInfoToClipboard();
-        } else if (msg->wParam == VK_ESCAPE) {
-            OnOK();
-        } else {
-            for (const KeyCommand& k : kKeyTable)
-                if (k.key == msg->wParam) {
-                    (this->*k.handler)();
-                    break;
-                }
+            return TRUE;
         }
+        if (msg->wParam == VK_ESCAPE) {
+            OnOK();
+            return TRUE;
+        }
+        for (const KeyCommand& k : kKeyTable)
+            if (k.key == msg->wParam) {
+                (this->*k.handler)();
+                return TRUE;
+            }
     }
     // The dialog manager's own keys (Tab, Enter, Escape) are not used here.
     return CWnd::PreTranslateMessage(msg);
@@ -292,6 +303,16 @@ LRESULT CTallvoxDlg::OnSizing(WPARAM edge, LPARAM rect) {
 }
 
 void CTallvoxDlg::OnExit() { OnOK(); }
+
+void CTallvoxDlg::ShowAutorunDialog() {
+    CAutorunDlg dialog(nullptr);
+    dialog.DoModal();
+}
+
+void CTallvoxDlg::OnAbout() {
+    CCredits dialog(nullptr);
+    dialog.DoModal();
+}
 
 void CTallvoxDlg::OnMinimize() {
     if (AddTrayIcon()) ShowWindow(SW_HIDE);

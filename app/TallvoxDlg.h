@@ -13,6 +13,7 @@
 #include "app/OsVersion.h"
 #include "app/TallvoxSettings.h"
 #include "controls/AnalogClock.h"
+#include "controls/HoverButton.h"
 #include "framework/Gdi.h"
 #include "framework/WindowDC.h"
 #include "speech/SpeechWorker.h"
@@ -54,6 +55,8 @@ public:
     void WriteHelpFile();
     void OpenDateTimeProperties();
     void TakeScreenshot();
+    void ShowAutorunDialog();
+    void OnAbout();
 
     // The right-click menu, in its current state (check marks, entries).
     std::unique_ptr<CMenuXP> BuildPopupMenu();
@@ -133,6 +136,7 @@ private:
     void SetLineColour(CColorStatic& line, COLORREF colour, COLORREF& field, void (CTallvoxSettings::*save)());
 
     CAnalogClock m_clock;
+    CHoverButton m_btnSize;
     HICON m_hIcon;
     CColorStatic m_lineUptime;
     CColorStatic m_lineBootTime;

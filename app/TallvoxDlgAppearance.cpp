@@ -6,6 +6,7 @@
 #include "app/LayoutMath.h"
 #include "app/SkinTable.h"
 #include "framework/ColorDialog.h"
+#include "resource.h"
 
 namespace {
 
@@ -125,6 +126,7 @@ void CTallvoxDlg::OnToggleSize() {
     const int height = m_settings.m_bMaxWnd ? kLargeWindowHeight : kSmallWindowHeight;
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE);
     m_settings.SaveMaxWnd();
+    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0);
 }
 
 void CTallvoxDlg::SelectSkin(int skin) {

@@ -87,6 +87,9 @@ INT_PTR CDialog::DoModal() {
 
     if (reenableParent) ::EnableWindow(parent, FALSE);
     HWND hWnd = CreateFromTemplate(parent);
+    // A modal dialog shows even when its template is not WS_VISIBLE, as the
+    // system's own modal dialogs do.
+    if (hWnd && m_bContinueModal && !::IsWindowVisible(hWnd)) ::ShowWindow(hWnd, SW_SHOWNORMAL);
     if (hWnd && m_bContinueModal) RunModalLoop();
 
     if (reenableParent) ::EnableWindow(parent, TRUE);

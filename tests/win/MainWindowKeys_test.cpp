@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogAnswerer.h"
 #include "app/TallvoxDlg.h"
 #include "resource.h"
 
@@ -75,11 +76,18 @@ protected:
         ::DestroyWindow(m_dlg.GetSafeHwnd());
     }
 
-    // Hands a key message to the window's pre-translation, as its loop does.
-    void Press(WPARAM key, UINT message = WM_KEYDOWN)
+    // Hands a key message to the window's pre-translation, and then, as its
+    // loop does, to the window it was meant for unless it was taken.
+    void Press(WPARAM key, UINT message = WM_KEYDOWN, HWND target = nullptr)
     {
-        MSG msg{m_dlg.GetSafeHwnd(), message, key, 1, 0, {0, 0}};
-        static_cast<CWnd&>(m_dlg).PreTranslateMessage(&msg);
+        const UINT scanCode = ::MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
+        LPARAM lParam = 1 | static_cast<LPARAM>(scanCode) << 16;
+        if (message == WM_KEYUP) lParam |= static_cast<LPARAM>(0xC0000000u);
+        MSG msg{target ? target : m_dlg.GetSafeHwnd(), message, key, lParam, 0, {0, 0}};
+        if (!static_cast<CWnd&>(m_dlg).PreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
     }
 
     void HoldControl(bool down)
@@ -163,4 +171,35 @@ TEST_F(MainWindowKeys, ControlLeavesLettersAloneAndOtherKeyMessagesDoNothing)
     EXPECT_TRUE(std::regex_match(said[0], kUptime)) << said[0];
     EXPECT_TRUE(std::regex_match(said[1], kCurrentTime)) << said[1];
     EXPECT_TRUE(::IsWindow(m_dlg.GetSafeHwnd()));
+}
+
+TEST_F(MainWindowKeys, ShortcutKeysDoNotAlsoPressTheFocusedSizeButton)
+{
+    const HWND window = m_dlg.GetSafeHwnd();
+    const HWND button = ::GetDlgItem(window, IDC_SIZE_BUTTON);
+    const auto width = [window] {
+        RECT r{};
+        ::GetWindowRect(window, &r);
+        return r.right - r.left;
+    };
+    const auto pumpPending = [] {
+        MSG pending;
+        while (::PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&pending);
+    };
+    const int before = width();
+    // Space saves a report and Enter takes a screenshot: their save dialogs
+    // are cancelled. Neither key may reach the focused size button too.
+    for (WPARAM key : {VK_SPACE, VK_RETURN}) {
+        ::SetForegroundWindow(window);
+        ::SetFocus(button);
+        ASSERT_EQ(button, ::GetFocus());
+        {
+            DialogAnswerer answerer(IDCANCEL, window);
+            Press(key, WM_KEYDOWN, button);
+            Press(key, WM_KEYUP, button);
+            EXPECT_EQ(1u, answerer.SeenSoFar().size()) << "key " << key;
+        }
+        pumpPending();
+        EXPECT_EQ(before, width()) << "the size button was pressed by key " << key;
+    }
 }

@@ -1,0 +1,110 @@
+#include "app/AutorunDlg.h"
+
+#include "framework/DataExchange.h"
+#include "resource.h"
+#include "ui/RowFill.h"
+
+const char CAutorunDlg::kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char CAutorunDlg::kValueName[] = "Tallvox";
+
+namespace {
+
+const char kEnableText[] = "Enable Autorun and Tallvox will start on each Windows startup.";
+const char kDisableText[] = "Disable Autorun...";
+
+}  // namespace
+
+CAutorunDlg::CAutorunDlg(CWnd* parent) : CTrayIconDlg(IDD_AUTORUN, parent) {
+    m_dwModulePathLength = ::GetModuleFileNameA(nullptr, m_szModulePath, sizeof m_szModulePath);
+    // A path cut short by the buffer would register a program that isn't
+    // there: treat it as no path at all.
+    if (m_dwModulePathLength >= sizeof m_szModulePath) m_dwModulePathLength = 0;
+}
+
+CAutorunDlg::~CAutorunDlg() {
+    if (m_hRunKey) ::RegCloseKey(m_hRunKey);
+}
+
+const MessageMap* CAutorunDlg::ThisMessageMap() {
+    using T = CAutorunDlg;
+    static const MessageEntry entries[] = {
+        OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
+        OnCommand(IDC_AUTORUN_BUTTON, &msg::Void<T, &T::OnToggle>),
+    };
+    static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
+    return &map;
+}
+
+const MessageMap* CAutorunDlg::GetMessageMap() const { return ThisMessageMap(); }
+
+void CAutorunDlg::DoDataExchange(CDataExchange* dx) {
+    CTrayIconDlg::DoDataExchange(dx);
+    DDX_Control(dx, IDC_AUTORUN_BUTTON, m_btnToggle);
+}
+
+BOOL CAutorunDlg::OnInitDialog() {
+    CTrayIconDlg::OnInitDialog();
+    m_font.CreateFont(13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Tahoma");
+    m_lineText.SubclassDlgItem(IDC_AUTORUN_TEXT, this);
+    m_lineText.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+    m_lineText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
+    m_lineText.SetBkColor(::GetSysColor(COLOR_WINDOW));
+    m_btnToggle.SetThemed(TRUE);
+    ShowState(IsAutorunEnabled());
+    return TRUE;
+}
+
+void CAutorunDlg::ShowState(bool enabled) {
+    m_btnToggle.SetWindowText(enabled ? "Disable" : "Enable");
+    m_lineText.SetWindowText(enabled ? kDisableText : kEnableText);
+    m_btnToggle.SetIcon(enabled ? IDI_EXIT : IDI_AUTORUN_ENABLE, 1);
+}
+
+// The texts follow what the registry holds after the click, so a change that
+// could not be made is never shown as made.
+void CAutorunDlg::OnToggle() {
+    const bool wasEnabled = IsAutorunEnabled();
+    const bool done = wasEnabled ? DisableAutorun() : EnableAutorun();
+    ShowState(IsAutorunEnabled());
+    if (!done)
+        ::MessageBoxA(m_hWnd,
+                      wasEnabled ? "Tallvox could not be removed from the programs started with Windows."
+                                 : "Tallvox could not be added to the programs started with Windows.",
+                      "Autorun", MB_ICONERROR | MB_OK);
+}
+
+bool CAutorunDlg::IsAutorunEnabled() {
+    if (m_hRunKey) ::RegCloseKey(m_hRunKey);
+    m_hRunKey = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_READ | KEY_WRITE, &m_hRunKey) != ERROR_SUCCESS) {
+        m_hRunKey = nullptr;
+        return false;
+    }
+    DWORD type = 0;
+    return ::RegQueryValueExA(m_hRunKey, kValueName, nullptr, &type, nullptr, nullptr) == ERROR_SUCCESS &&
+           (type == REG_SZ || type == REG_EXPAND_SZ);
+}
+
+bool CAutorunDlg::EnableAutorun() {
+    if (m_dwModulePathLength == 0) return false;
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    const LONG set = ::RegSetValueExA(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(m_szModulePath),
+                                      m_dwModulePathLength + 1);
+    ::RegCloseKey(key);
+    return set == ERROR_SUCCESS;
+}
+
+bool CAutorunDlg::DisableAutorun() {
+    return m_hRunKey && ::RegDeleteValueA(m_hRunKey, kValueName) == ERROR_SUCCESS;
+}
+
+BOOL CAutorunDlg::OnEraseBkgnd(HDC dc) { return PaintBackground(dc); }
+
+BOOL CAutorunDlg::PaintBackground(HDC dc) {
+    if (!m_penBack) m_penBack.CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_WINDOW));
+    FillRowByRow(dc, m_penBack.Get(), GetClientRect());
+    return TRUE;
+}

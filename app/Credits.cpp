@@ -1,0 +1,71 @@
+#include "app/Credits.h"
+
+#include <shellapi.h>
+
+#include "framework/DataExchange.h"
+#include "resource.h"
+#include "ui/RowFill.h"
+
+const char CCredits::kHomepageUrl[] = "http://www.tallvox.org/W4";
+
+CCredits::CCredits(CWnd* parent) : CDialog(IDD_ABOUT, parent) {}
+
+const MessageMap* CCredits::ThisMessageMap() {
+    using T = CCredits;
+    static const MessageEntry entries[] = {
+        OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
+        OnCommand(IDC_HOMEPAGE, &msg::Void<T, &T::OnHomepage>),
+    };
+    static const MessageMap map{CDialog::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
+    return &map;
+}
+
+const MessageMap* CCredits::GetMessageMap() const { return ThisMessageMap(); }
+
+void CCredits::DoDataExchange(CDataExchange* dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_HOMEPAGE, m_btnHomepage);
+}
+
+BOOL CCredits::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText("About...");
+
+    m_btnHomepage.SetThemed(TRUE);
+    m_btnHomepage.SetIcon(IDI_HOMEPAGE, 1);
+    m_btnHomepage.SetWindowText("Homepage");
+
+    auto font = [](CFont& f, int height, int weight, BYTE underline) {
+        f.CreateFont(height, 0, 0, 0, weight, FALSE, underline, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
+    };
+    font(m_fontTitle, 30, FW_BOLD, TRUE);
+    font(m_fontFeatures, 13, FW_BOLD, FALSE);
+    font(m_fontAuthor, 12, FW_NORMAL, FALSE);
+
+    auto label = [this](CColorStatic& l, UINT id, COLORREF colour, const CFont& f, const char* text) {
+        l.SubclassDlgItem(id, this);
+        l.SetTextColor(colour);
+        l.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(f.Get()), TRUE);
+        l.SetBkColor(RGB(255, 255, 255));
+        l.SetWindowText(text);
+    };
+    label(m_lblTitle, IDC_ABOUT_TITLE, RGB(60, 179, 113), m_fontTitle, "Tallvox");
+    label(m_lblFeatures, IDC_ABOUT_FEATURES, RGB(30, 144, 255), m_fontFeatures,
+          "Tell you:\r\n - Current date-time.\r\n - Uptime.\r\n - Boot time.\r\n - OS installation date-time.");
+    label(m_lblAuthor, IDC_ABOUT_AUTHOR, RGB(210, 105, 30), m_fontAuthor,
+          "Written by the Tallvox developers.\r\nCopyright (C) 2026 the Tallvox developers.");
+    return TRUE;
+}
+
+BOOL CCredits::OnEraseBkgnd(HDC dc) { return PaintBackground(dc); }
+
+// One pen for the life of the box, however often it is repainted.
+BOOL CCredits::PaintBackground(HDC dc) {
+    if (!m_penWhite) m_penWhite.CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+    FillRowByRow(dc, m_penWhite.Get(), GetClientRect());
+    return TRUE;
+}
+
+void CCredits::OnHomepage() {
+    ::ShellExecuteA(nullptr, "open", kHomepageUrl, nullptr, nullptr, SW_SHOWDEFAULT);
+}

@@ -1,0 +1,36 @@
+// The About box: the program's name, what it tells, who made it, a picture
+// and a button to the home page, all on white.
+#pragma once
+#include <windows.h>
+
+#include "controls/HoverButton.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "ui/ColorStatic.h"
+
+class CCredits : public CDialog {
+public:
+    explicit CCredits(CWnd* parent = nullptr);
+
+    static const char kHomepageUrl[];
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    static const MessageMap* ThisMessageMap();
+
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    virtual BOOL PaintBackground(HDC dc);
+    BOOL OnEraseBkgnd(HDC dc);
+    void OnHomepage();
+
+private:
+    CPen m_penWhite;
+    CHoverButton m_btnHomepage;
+    CColorStatic m_lblTitle;
+    CColorStatic m_lblFeatures;
+    CColorStatic m_lblAuthor;
+    CFont m_fontTitle;
+    CFont m_fontFeatures;
+    CFont m_fontAuthor;
+};
