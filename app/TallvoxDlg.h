@@ -127,6 +127,8 @@ private:
     FactsSnapshot GatherFacts();
     // Tells the user that a file could not be written.
     void ShowFileError();
+    // Asks whether to open the file just written, and opens it on Yes.
+    void AskToOpen(const char* question, const std::string& path);
     // Copies the window's pixels (all of it, or the client area) into
     // m_bmpCapture and puts them on the clipboard; keeps the window's device
     // context in m_dcCapture. Returns the bitmap, or null.

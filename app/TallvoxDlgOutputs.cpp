@@ -2,7 +2,6 @@
 // help file beside the program, and the system's date and time panel.
 #include "app/TallvoxDlg.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 #include <shlwapi.h>
 
@@ -11,6 +10,7 @@
 
 #include "app/ClipboardText.h"
 #include "app/SystemNames.h"
+#include "framework/FileDialog.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 
@@ -50,16 +50,13 @@ void CTallvoxDlg::ShowFileError() {
     ::MessageBoxA(m_hWnd, "The file can't be created (fopen error)", "Error", MB_ICONERROR | MB_OK);
 }
 
+void CTallvoxDlg::AskToOpen(const char* question, const std::string& path) {
+    if (::MessageBoxA(m_hWnd, question, path.c_str(), MB_YESNO) == IDYES) OpenWithShell(path);
+}
+
 void CTallvoxDlg::WriteReport() {
-    char chosen[MAX_PATH] = {};
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    // One filter, shown as and matching "*.txt".
-    ofn.lpstrFilter = "*.txt\0*.txt\0";
-    ofn.lpstrFile = chosen;
-    ofn.nMaxFile = sizeof chosen;
-    ofn.lpstrTitle = "Save as...";
-    if (!::GetSaveFileNameA(&ofn)) return;
+    const std::string chosen = AskSaveFileName("Save as...", "*.txt");
+    if (chosen.empty()) return;
 
     const std::string path = ReportFileName(chosen);
     File file(std::fopen(path.c_str(), "wb"));
@@ -68,8 +65,7 @@ void CTallvoxDlg::WriteReport() {
         ShowFileError();
         return;
     }
-    if (::MessageBoxA(m_hWnd, "Report correctly written.\nDo you want to open it ?", path.c_str(), MB_YESNO) == IDYES)
-        OpenWithShell(path);
+    AskToOpen("Report correctly written.\nDo you want to open it ?", path);
 }
 
 void CTallvoxDlg::CopyInfoToClipboard() {

@@ -2,10 +2,9 @@
 // the user picks a file name, then written as a BMP file.
 #include "app/TallvoxDlg.h"
 
-#include <commdlg.h>
-#include <shellapi.h>
 
 #include "app/BitmapFileWriter.h"
+#include "framework/FileDialog.h"
 
 HBITMAP CTallvoxDlg::CaptureWindow(HWND window, bool wholeWindow) {
     // Paints still pending (a line whose text just changed) land first, so
@@ -43,22 +42,13 @@ void CTallvoxDlg::TakeScreenshot() {
     const HBITMAP captured = CaptureWindow(m_hWnd, true);
     ShowWindow(SW_HIDE);
 
-    char chosen[MAX_PATH] = {};
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.lpstrFilter = "*.bmp\0*.bmp\0";
-    ofn.lpstrFile = chosen;
-    ofn.nMaxFile = sizeof chosen;
-    ofn.lpstrTitle = "Save screen shot as...";
-    if (::GetSaveFileNameA(&ofn)) {
-        const std::string path = std::string(chosen) + ".bmp";
-        if (captured && WriteBitmapFile(m_dcCapture.GetSafeHdc(), captured, path)) {
-            if (::MessageBoxA(m_hWnd, "Screen shot correctly written.\nDo you want to open it ?", path.c_str(),
-                              MB_YESNO) == IDYES)
-                ::ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
-        } else {
+    const std::string chosen = AskSaveFileName("Save screen shot as...", "*.bmp");
+    if (!chosen.empty()) {
+        const std::string path = chosen + ".bmp";
+        if (captured && WriteBitmapFile(m_dcCapture.GetSafeHdc(), captured, path))
+            AskToOpen("Screen shot correctly written.\nDo you want to open it ?", path);
+        else
             ShowFileError();
-        }
     }
     m_dcCapture.Release();
     m_bmpCapture.DeleteObject();  // only when the clipboard did not take it

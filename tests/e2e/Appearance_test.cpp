@@ -25,11 +25,6 @@ void Command(const TallvoxProcess& tallvox, int id) {
 // A key pressed in the main window, through its message loop.
 void Key(const TallvoxProcess& tallvox, WPARAM key) { ::PostMessageA(tallvox.Window(), WM_KEYDOWN, key, 1); }
 
-void EndWithEscape(TallvoxProcess& tallvox) {
-    Key(tallvox, VK_ESCAPE);
-    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
-}
-
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // Types a number into one of the chooser's red, green and blue fields, as a
@@ -70,7 +65,7 @@ TEST(Appearance, F2ChoosesTheUptimeColourWhichShowsAndIsSaved) {
     EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return Has(tallvox.ReadFile("Tallvox.ini"), "UpTime_Text_Color=RGB(200,0,0)"); }, 3000));
     EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return LineColourCount(tallvox, IDC_LINE_UPTIME, red) > 20; }, 3000));
     EXPECT_EQ(0, LineColourCount(tallvox, IDC_LINE_BOOT_TIME, red)) << "only the uptime line";
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
 TEST(Appearance, ColourChoicesThatWouldHideALineAreRefusedAndCancelChangesNothing) {
@@ -95,7 +90,7 @@ TEST(Appearance, ColourChoicesThatWouldHideALineAreRefusedAndCancelChangesNothin
     std::string after = tallvox.ReadFile("Tallvox.ini");
     after.replace(after.find("Opacity=90\r\n"), 12, "");
     EXPECT_EQ(before, after);
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
 TEST(Appearance, AllTextAndBackgroundColoursReachEveryLine) {
@@ -129,7 +124,7 @@ TEST(Appearance, AllTextAndBackgroundColoursReachEveryLine) {
     POINT corner{2, 2};
     ::ClientToScreen(tallvox.Window(), &corner);
     EXPECT_EQ(background, ScreenPixels(RECT{corner.x, corner.y, corner.x + 1, corner.y + 1}).At(corner.x, corner.y));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
 TEST(Appearance, OpacityAlwaysOnTopAndSizeApplyAtOnceAndAreSaved) {
@@ -178,7 +173,7 @@ TEST(Appearance, OpacityAlwaysOnTopAndSizeApplyAtOnceAndAreSaved) {
     ::GetWindowTextA(window, caption, sizeof caption);
     EXPECT_STREQ("Tallvox x=200; y=163", caption);
     EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Max_Wnd=0"));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
 TEST(Appearance, SkinCommandsSwitchTheFaceAndTheSameSkinWritesNothing) {
@@ -207,5 +202,5 @@ TEST(Appearance, SkinCommandsSwitchTheFaceAndTheSameSkinWritesNothing) {
     Command(tallvox, ID_SKIN_SILVER);
     EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Skin=0"));
     EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return shown() == silverRim; }, 3000));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }

@@ -42,11 +42,6 @@ void Click(HWND dialog, int id) {
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
-void EndWithEscape(TallvoxProcess& tallvox) {
-    ::PostMessageA(tallvox.Window(), WM_KEYDOWN, VK_ESCAPE, 1);
-    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
-}
-
 }  // namespace
 
 TEST(Dialogs, AutorunRegistersTheProgramPathAndRemovesIt) {
@@ -71,7 +66,7 @@ TEST(Dialogs, AutorunRegistersTheProgramPathAndRemovesIt) {
     EXPECT_EQ("Enable", ItemText(dialog, IDC_AUTORUN_BUTTON));
 
     ASSERT_TRUE(PressDialogButton(dialog, IDCANCEL));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
     DeleteRunValue();
 }
 
@@ -91,7 +86,7 @@ TEST(Dialogs, AutorunOpensInTheDisableStateWhenRegistered) {
     EXPECT_EQ("Disable", ItemText(dialog, IDC_AUTORUN_BUTTON));
     EXPECT_EQ("Disable Autorun...", ItemText(dialog, IDC_AUTORUN_TEXT));
     ASSERT_TRUE(PressDialogButton(dialog, IDCANCEL));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
     DeleteRunValue();
 }
 
@@ -121,5 +116,5 @@ TEST(Dialogs, AboutShowsTheTitleFeaturesAndAHomepageButton) {
     // Escape closes it; the main window carries on.
     ASSERT_TRUE(PressDialogButton(about, IDCANCEL));
     EXPECT_TRUE(::IsWindowVisible(tallvox.Window()));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }

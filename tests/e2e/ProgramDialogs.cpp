@@ -68,3 +68,14 @@ bool PressDialogButton(HWND dialog, int button, DWORD milliseconds) {
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
     return TallvoxProcess::WaitUntil([&] { return !::IsWindow(dialog); }, milliseconds);
 }
+
+bool SaveAsInDialog(HWND dialog, const std::string& name) {
+    // The file name field: a combo box in the Explorer-style dialog, an edit
+    // control in the old one.
+    const int kFileNameCombo = 0x47c, kFileNameEdit = 0x480;
+    HWND field = ::GetDlgItem(dialog, kFileNameCombo);
+    if (!field) field = ::GetDlgItem(dialog, kFileNameEdit);
+    if (!field) return false;
+    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    return PressDialogButton(dialog, IDOK);
+}

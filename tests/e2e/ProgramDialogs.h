@@ -17,5 +17,8 @@ HWND WaitForOpenMenu(HWND mainWindow, DWORD milliseconds = 5000);
 std::string DialogCaption(HWND dialog);
 std::string MessageBoxText(HWND dialog);
 
+// Types the name into a save dialog's file name field and saves.
+bool SaveAsInDialog(HWND dialog, const std::string& name);
+
 // Presses a button of the dialog and waits until the dialog has gone.
 bool PressDialogButton(HWND dialog, int button, DWORD milliseconds = 5000);

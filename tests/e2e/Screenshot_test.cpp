@@ -34,19 +34,6 @@ void PutTextOnClipboard(const char* text) {
     ::CloseClipboard();
 }
 
-bool SaveAs(HWND dialog, const std::string& name) {
-    HWND field = ::GetDlgItem(dialog, 0x47c);
-    if (!field) field = ::GetDlgItem(dialog, 0x480);
-    if (!field) return false;
-    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    return PressDialogButton(dialog, IDOK);
-}
-
-void EndWithEscape(TallvoxProcess& tallvox) {
-    ::PostMessageA(tallvox.Window(), WM_KEYDOWN, VK_ESCAPE, 1);
-    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
-}
-
 }  // namespace
 
 TEST(Screenshot, EnterWritesTheWholeWindowAsABitmapFile) {
@@ -65,7 +52,7 @@ TEST(Screenshot, EnterWritesTheWholeWindowAsABitmapFile) {
     EXPECT_FALSE(::IsWindowVisible(tallvox.Window())) << "hidden while the file is chosen";
     EXPECT_FALSE(ClipboardHasText()) << "the capture is on the clipboard meanwhile";
     const std::string chosen = tallvox.Folder() + "\\shot";
-    ASSERT_TRUE(SaveAs(save, chosen));
+    ASSERT_TRUE(SaveAsInDialog(save, chosen));
 
     const HWND question = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, question);
@@ -102,7 +89,7 @@ TEST(Screenshot, EnterWritesTheWholeWindowAsABitmapFile) {
     EXPECT_EQ(0, stray);
 
     EXPECT_FALSE(ClipboardHasText());
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
 TEST(Screenshot, CancellingWritesNothingAndBringsTheWindowBack) {
@@ -117,5 +104,5 @@ TEST(Screenshot, CancellingWritesNothingAndBringsTheWindowBack) {
     HANDLE search = ::FindFirstFileA((tallvox.Folder() + "\\*.bmp").c_str(), &found);
     EXPECT_EQ(INVALID_HANDLE_VALUE, search) << "no file written";
     if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }

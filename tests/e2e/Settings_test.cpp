@@ -21,11 +21,6 @@ const char kDefaults[] =
     "Max_Wnd=0\r\n"
     "Skin=0\r\n";
 
-void EndWithEscape(TallvoxProcess& tallvox) {
-    ::PostMessageA(tallvox.Window(), WM_KEYDOWN, VK_ESCAPE, 1);
-    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
-}
-
 }  // namespace
 
 TEST(Settings, FirstStartWritesTheTenKeysInOrder) {
@@ -33,7 +28,7 @@ TEST(Settings, FirstStartWritesTheTenKeysInOrder) {
     ASSERT_FALSE(tallvox.FileExists("Tallvox.ini"));
     ASSERT_TRUE(tallvox.Start());
     EXPECT_EQ(kDefaults, tallvox.ReadFile("Tallvox.ini"));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
     // Nothing is written at exit.
     EXPECT_EQ(kDefaults, tallvox.ReadFile("Tallvox.ini"));
 }
@@ -45,7 +40,7 @@ TEST(Settings, AnotherProgramNameReadsItsOwnFileButWritesDefaultsToTallvoxIni) {
     expected.replace(0, 9, "[Other]");
     EXPECT_EQ(expected, tallvox.ReadFile("Tallvox.ini"));
     EXPECT_FALSE(tallvox.FileExists("Other.ini"));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
 TEST(Settings, SavedLargeSizeOnTopAndOpacityAreInForce) {
@@ -65,7 +60,7 @@ TEST(Settings, SavedLargeSizeOnTopAndOpacityAreInForce) {
     EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), flags);
     // The file was present: it is read, not rewritten.
     EXPECT_EQ("[Tallvox]\r\nOpacity=50\r\nTopMost_Wnd=1\r\nMax_Wnd=1\r\n", tallvox.ReadFile("Tallvox.ini"));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
 TEST(Settings, LinesShowTheirSavedColoursOnTheSavedBackground) {
@@ -99,5 +94,5 @@ TEST(Settings, LinesShowTheirSavedColoursOnTheSavedBackground) {
     ::ClientToScreen(tallvox.Window(), &inside);
     const ScreenPixels corner(RECT{inside.x, inside.y, inside.x + 1, inside.y + 1});
     EXPECT_EQ(background, corner.At(inside.x, inside.y));
-    EndWithEscape(tallvox);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }

@@ -88,6 +88,11 @@ bool TallvoxProcess::Start() {
 
 std::string TallvoxProcess::Line(int id) const { return probe::ControlText(m_window, id); }
 
+DWORD TallvoxProcess::EndWithEscape() {
+    ::PostMessageA(m_window, WM_KEYDOWN, VK_ESCAPE, 1);
+    return WaitForExit(15000);
+}
+
 DWORD TallvoxProcess::WaitForExit(DWORD milliseconds) {
     if (::WaitForSingleObject(m_process.hProcess, milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;

@@ -28,6 +28,8 @@ public:
 
     // Waits for the process to end; its exit code, or STILL_ACTIVE on time-out.
     DWORD WaitForExit(DWORD milliseconds);
+    // Presses Escape in the main window and waits for the end: IDOK expected.
+    DWORD EndWithEscape();
     bool Running() const;
 
     // Polls `condition` every 50 ms until it holds or `milliseconds` pass.

@@ -1,0 +1,8 @@
+// The system's "save as" dialog, owned by no window, with one file filter.
+#pragma once
+#include <string>
+
+// The name the user chose (at most MAX_PATH characters), or an empty text
+// when the dialog was cancelled. `pattern` (e.g. "*.txt") is both the
+// filter's label and what it matches.
+std::string AskSaveFileName(const char* title, const char* pattern);
