@@ -90,6 +90,29 @@ TEST(Dialogs, AutorunOpensInTheDisableStateWhenRegistered) {
     DeleteRunValue();
 }
 
+TEST(Dialogs, AValueOfAnotherTypeCountsAsOffAndEnablingReplacesIt) {
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                                               nullptr));
+    const DWORD number = 1;
+    ::RegSetValueExA(key, "Tallvox", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+    ::RegCloseKey(key);
+    ASSERT_EQ("<not a string>", RunValue());
+
+    TallvoxProcess tallvox("autorun-not-a-string");
+    ASSERT_TRUE(tallvox.Start());
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_AUTORUN, 0);
+    const HWND dialog = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ("Enable", ItemText(dialog, IDC_AUTORUN_BUTTON));
+    Click(dialog, IDC_AUTORUN_BUTTON);
+    EXPECT_EQ(tallvox.Folder() + "\\Tallvox.exe", RunValue());
+    EXPECT_EQ("Disable", ItemText(dialog, IDC_AUTORUN_BUTTON));
+    ASSERT_TRUE(PressDialogButton(dialog, IDCANCEL));
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+    DeleteRunValue();
+}
+
 TEST(Dialogs, AboutShowsTheTitleFeaturesAndAHomepageButton) {
     TallvoxProcess tallvox("about");
     ASSERT_TRUE(tallvox.Start());
