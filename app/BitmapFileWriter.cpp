@@ -1,10 +1,11 @@
 #include "app/BitmapFileWriter.h"
 
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
-#include <vector>
+#include <string>
 
 #include "app/BmpFile.h"
+#include "app/WholeFile.h"
 
 namespace {
 
@@ -18,31 +19,30 @@ struct DibInfo {
 }  // namespace
 
 bool WriteBitmapFile(HDC dc, HBITMAP bitmap, const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-
     DibInfo info{};
     info.header.biSize = sizeof(BITMAPINFOHEADER);
     info.header.biBitCount = 0;  // ask for the bitmap's own format
     BITMAPINFO* bmi = reinterpret_cast<BITMAPINFO*>(&info);
-    bool ok = ::GetDIBits(dc, bitmap, 0, 0, nullptr, bmi, DIB_RGB_COLORS) != 0;
-    if (ok) {
-        if (info.header.biBitCount <= 8) info.header.biBitCount = 24;
-        info.header.biCompression = BI_RGB;
-        const int32_t width = info.header.biWidth;
-        const int32_t height = std::abs(info.header.biHeight);
-        info.header.biHeight = height;  // rows from the bottom up
-        info.header.biSizeImage = BmpRowBytes(width, info.header.biBitCount) * static_cast<uint32_t>(height);
+    if (!::GetDIBits(dc, bitmap, 0, 0, nullptr, bmi, DIB_RGB_COLORS)) return false;
 
-        std::vector<uint8_t> pixels(info.header.biSizeImage + 5);
-        ok = ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), bmi, DIB_RGB_COLORS) != 0;
-        if (ok) {
-            ClearUnusedPixelBytes(pixels.data(), info.header.biSizeImage, info.header.biBitCount);
-            const auto headers = BmpHeaders(width, height, info.header.biBitCount, info.header.biSizeImage);
-            ok = std::fwrite(headers.data(), 1, headers.size(), file) == headers.size() &&
-                 std::fwrite(pixels.data(), 1, info.header.biSizeImage, file) == info.header.biSizeImage;
-        }
-    }
-    // A file that could not be closed cleanly did not reach the disk whole.
-    return std::fclose(file) == 0 && ok;
+    if (info.header.biBitCount <= 8) info.header.biBitCount = 24;
+    info.header.biCompression = BI_RGB;
+    const int32_t width = info.header.biWidth;
+    const int32_t height = std::abs(info.header.biHeight);
+    info.header.biHeight = height;  // rows from the bottom up
+    const uint64_t imageSize = static_cast<uint64_t>(BmpRowBytes(width, info.header.biBitCount)) * height;
+    // The file's size fields are 32 bits wide.
+    if (imageSize > UINT32_MAX - kBmpHeadersSize - 5) return false;
+    info.header.biSizeImage = static_cast<DWORD>(imageSize);
+
+    // Headers and pixels in one buffer, written in one go; GetDIBits may
+    // write a little past the image, hence the spare bytes.
+    std::string file(kBmpHeadersSize + info.header.biSizeImage + 5, '\0');
+    auto* pixels = reinterpret_cast<uint8_t*>(&file[kBmpHeadersSize]);
+    if (!::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels, bmi, DIB_RGB_COLORS)) return false;
+    ClearUnusedPixelBytes(pixels, info.header.biSizeImage, info.header.biBitCount);
+    const auto headers = BmpHeaders(width, height, info.header.biBitCount, info.header.biSizeImage);
+    file.replace(0, headers.size(), reinterpret_cast<const char*>(headers.data()), headers.size());
+    file.resize(kBmpHeadersSize + info.header.biSizeImage);
+    return WriteWholeFile(path, file);
 }

@@ -2,25 +2,24 @@
 
 #include <cstring>
 
+bool PutOnClipboard(HWND owner, UINT format, HANDLE data) {
+    if (!data || !::OpenClipboard(owner)) return false;
+    ::EmptyClipboard();
+    const bool taken = ::SetClipboardData(format, data) != nullptr;
+    ::CloseClipboard();
+    return taken;
+}
+
 bool SetClipboardText(HWND owner, const std::string& text) {
     // Prepared first, so a failed allocation leaves the clipboard untouched.
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
     if (!block) return false;
-    if (void* bytes = ::GlobalLock(block)) {
+    void* bytes = ::GlobalLock(block);
+    if (bytes) {
         std::memcpy(bytes, text.c_str(), text.size() + 1);
         ::GlobalUnlock(block);
-    } else {
-        ::GlobalFree(block);
-        return false;
     }
-    if (!::OpenClipboard(owner)) {
-        ::GlobalFree(block);
-        return false;
-    }
-    ::EmptyClipboard();
-    // Once taken, the block belongs to the clipboard.
-    const bool taken = ::SetClipboardData(CF_TEXT, block) != nullptr;
-    ::CloseClipboard();
-    if (!taken) ::GlobalFree(block);
-    return taken;
+    if (bytes && PutOnClipboard(owner, CF_TEXT, block)) return true;
+    ::GlobalFree(block);
+    return false;
 }

@@ -130,8 +130,8 @@ private:
     // Asks whether to open the file just written, and opens it on Yes.
     void AskToOpen(const char* question, const std::string& path);
     // Copies the window's pixels (all of it, or the client area) into
-    // m_bmpCapture and puts them on the clipboard; keeps the window's device
-    // context in m_dcCapture. Returns the bitmap, or null.
+    // m_bmpCapture and puts a copy on the clipboard; keeps the window's
+    // device context in m_dcCapture. Returns the bitmap, or null.
     HBITMAP CaptureWindow(HWND window, bool wholeWindow);
 
     // Gives a line its text colour, keeps it in the settings and saves it.

@@ -5,27 +5,14 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include <cstdio>
-#include <memory>
-
 #include "app/ClipboardText.h"
 #include "app/SystemNames.h"
+#include "app/WholeFile.h"
 #include "framework/FileDialog.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 
 namespace {
-
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<FILE, FileCloser>;
-
-// Writes all of `bytes` and closes the file; false if any of it failed.
-bool WriteAndClose(File file, const std::string& bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    return std::fclose(file.release()) == 0 && written;
-}
 
 void OpenWithShell(const std::string& path) {
     ::ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
@@ -59,9 +46,8 @@ void CTallvoxDlg::WriteReport() {
     if (chosen.empty()) return;
 
     const std::string path = ReportFileName(chosen);
-    File file(std::fopen(path.c_str(), "wb"));
     // A report that did not reach the disk must not be announced as written.
-    if (!file || !WriteAndClose(std::move(file), BuildReportText(GatherFacts()))) {
+    if (!WriteWholeFile(path, BuildReportText(GatherFacts()))) {
         ShowFileError();
         return;
     }
@@ -96,8 +82,7 @@ void CTallvoxDlg::ShowHelp() {
 }
 
 void CTallvoxDlg::WriteHelpFile() {
-    File file(std::fopen(m_strHelpPath.c_str(), "w+b"));
-    if (!file || !WriteAndClose(std::move(file), HelpFileText())) ShowFileError();
+    if (!WriteWholeFile(m_strHelpPath, HelpFileText())) ShowFileError();
     OpenWithShell(m_strHelpPath);
 }
 

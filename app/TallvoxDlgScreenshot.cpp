@@ -2,8 +2,8 @@
 // the user picks a file name, then written as a BMP file.
 #include "app/TallvoxDlg.h"
 
-
 #include "app/BitmapFileWriter.h"
+#include "app/ClipboardText.h"
 #include "framework/FileDialog.h"
 
 HBITMAP CTallvoxDlg::CaptureWindow(HWND window, bool wholeWindow) {
@@ -20,20 +20,23 @@ HBITMAP CTallvoxDlg::CaptureWindow(HWND window, bool wholeWindow) {
     const int height = rc.bottom - rc.top;
 
     CDC memory;
-    memory.CreateCompatibleDC(windowDC);
-    m_bmpCapture.CreateCompatibleBitmap(windowDC, width, height);
+    if (!windowDC || !memory.CreateCompatibleDC(windowDC) ||
+        !m_bmpCapture.CreateCompatibleBitmap(windowDC, width, height))
+        return nullptr;
     const HBITMAP captured = m_bmpCapture.Get();
+    bool copied;
     {
         CSelectObject select(memory, captured);
-        memory.BitBlt(0, 0, width, height, windowDC, 0, 0, SRCCOPY);
+        copied = memory.BitBlt(0, 0, width, height, windowDC, 0, 0, SRCCOPY) != FALSE;
     }
-    if (captured && ::OpenClipboard(m_hWnd)) {
-        ::EmptyClipboard();
-        // Once the clipboard has taken the bitmap it is the clipboard's to
-        // delete, so our wrapper lets go of it.
-        if (::SetClipboardData(CF_BITMAP, captured)) m_bmpCapture.Detach();
-        ::CloseClipboard();
+    if (!copied) {
+        m_bmpCapture.DeleteObject();
+        return nullptr;
     }
+    // The clipboard gets a copy of its own: it deletes what it holds whenever
+    // anyone empties it, perhaps while the file name is still being chosen.
+    HANDLE forClipboard = ::CopyImage(captured, IMAGE_BITMAP, 0, 0, 0);
+    if (!PutOnClipboard(m_hWnd, CF_BITMAP, forClipboard) && forClipboard) ::DeleteObject(forClipboard);
     return captured;
 }
 
@@ -51,7 +54,7 @@ void CTallvoxDlg::TakeScreenshot() {
             ShowFileError();
     }
     m_dcCapture.Release();
-    m_bmpCapture.DeleteObject();  // only when the clipboard did not take it
+    m_bmpCapture.DeleteObject();
     ShowWindow(SW_SHOW);
 
     // The capture was offered only while the file was being chosen.

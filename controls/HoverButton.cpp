@@ -131,10 +131,10 @@ LRESULT CHoverButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         BeginPendingClick();
         return 0;
     case WM_THEMECHANGED:
-        if (IsThemed()) {
-            m_theme.Close();
-            m_bReopenTheme = TRUE;
-        }
+        // Also when the button is classic now: themes may just have been
+        // switched on, or the theme could not be opened before.
+        m_theme.Close();
+        m_bReopenTheme = TRUE;
         break;
     case WM_GETDLGCODE: {
         const auto* examined = reinterpret_cast<const MSG*>(lParam);

@@ -20,7 +20,7 @@ bool CInternetFile::ReadString(std::string& line) {
     bool any = false;
     char c;
     DWORD read = 0;
-    while (m_url && ::InternetReadFile(m_url.Get(), &c, 1, &read) && read == 1) {
+    while (line.size() < kMaxLine && m_url && ::InternetReadFile(m_url.Get(), &c, 1, &read) && read == 1) {
         any = true;
         if (c == '\n') return true;
         line += c;

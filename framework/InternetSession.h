@@ -31,7 +31,9 @@ public:
     explicit CInternetFile(HINTERNET url) : m_url(url) {}
 
     // Reads up to the next line feed; the line feed is dropped, a carriage
-    // return before it is kept. False at the end of the data.
+    // return before it is kept. A line is cut at kMaxLine characters (the
+    // rest of it is not read). False at the end of the data.
+    static constexpr std::size_t kMaxLine = 1024;
     bool ReadString(std::string& line);
     // The HTTP status of the answer (200 for OK), or 0 when there is none.
     DWORD StatusCode() const;

@@ -51,6 +51,12 @@ TEST(Screenshot, EnterWritesTheWholeWindowAsABitmapFile) {
     EXPECT_EQ("Save screen shot as...", DialogCaption(save));
     EXPECT_FALSE(::IsWindowVisible(tallvox.Window())) << "hidden while the file is chosen";
     EXPECT_FALSE(ClipboardHasText()) << "the capture is on the clipboard meanwhile";
+    EXPECT_TRUE(::IsClipboardFormatAvailable(CF_BITMAP));
+    // Someone empties the clipboard while the name is being chosen: the file
+    // is still written from the program's own copy.
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    ::CloseClipboard();
     const std::string chosen = tallvox.Folder() + "\\shot";
     ASSERT_TRUE(SaveAsInDialog(save, chosen));
 

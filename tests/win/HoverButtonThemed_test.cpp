@@ -25,6 +25,12 @@ class ProbeButton : public CHoverButton {
 public:
     ProbeButton() = default;
     explicit ProbeButton(const CVisualStyles& styles) : CHoverButton(styles) {}
+    // As after a draw whose attempt to open the theme failed.
+    void LoseTheme()
+    {
+        m_theme.Close();
+        m_bReopenTheme = FALSE;
+    }
 };
 
 LPARAM At(int x, int y)
@@ -155,6 +161,18 @@ TEST_F(HoverButtonThemed, ThemeChangeClosesTheThemeAndTheNextDrawReopensIt)
     EXPECT_FALSE(m_icon.IsThemed());
     Canvas canvas(kW, kH);
     Draw(m_icon, canvas, 0);
+    EXPECT_TRUE(m_icon.IsThemed());
+}
+
+TEST_F(HoverButtonThemed, AButtonLeftClassicTakesUpTheThemeAtTheNextThemeChange)
+{
+    m_icon.LoseTheme();
+    Canvas classic(kW, kH);
+    Draw(m_icon, classic, 0);
+    EXPECT_FALSE(m_icon.IsThemed()) << "no new attempt before a theme change";
+    ::SendMessageA(m_icon.GetSafeHwnd(), WM_THEMECHANGED, 0, 0);
+    Canvas themed(kW, kH);
+    Draw(m_icon, themed, 0);
     EXPECT_TRUE(m_icon.IsThemed());
 }
 
