@@ -45,10 +45,8 @@ void CAutorunDlg::DoDataExchange(CDataExchange* dx) {
 BOOL CAutorunDlg::OnInitDialog() {
     CTrayIconDlg::OnInitDialog();
     m_font.CreateFont(13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Tahoma");
-    m_lineText.SubclassDlgItem(IDC_AUTORUN_TEXT, this);
-    m_lineText.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
-    m_lineText.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
-    m_lineText.SetBkColor(::GetSysColor(COLOR_WINDOW));
+    m_lineText.SubclassStyled(IDC_AUTORUN_TEXT, this, ::GetSysColor(COLOR_WINDOWTEXT), m_font.Get(),
+                              ::GetSysColor(COLOR_WINDOW));
     m_btnToggle.SetThemed(TRUE);
     ShowState(IsAutorunEnabled());
     return TRUE;

@@ -43,10 +43,7 @@ BOOL CCredits::OnInitDialog() {
     font(m_fontAuthor, 12, FW_NORMAL, FALSE);
 
     auto label = [this](CColorStatic& l, UINT id, COLORREF colour, const CFont& f, const char* text) {
-        l.SubclassDlgItem(id, this);
-        l.SetTextColor(colour);
-        l.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(f.Get()), TRUE);
-        l.SetBkColor(RGB(255, 255, 255));
+        l.SubclassStyled(id, this, colour, f.Get(), RGB(255, 255, 255));
         l.SetWindowText(text);
     };
     label(m_lblTitle, IDC_ABOUT_TITLE, RGB(60, 179, 113), m_fontTitle, "Tallvox");

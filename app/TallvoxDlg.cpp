@@ -153,10 +153,7 @@ void CTallvoxDlg::InitMainWindow() {
     LayoutControls(false);
 
     auto styleLine = [this](CColorStatic& line, UINT id, COLORREF colour) {
-        line.SubclassDlgItem(id, this);
-        line.SetTextColor(colour);
-        line.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontLines.Get()), TRUE);
-        line.SetBkColor(m_settings.m_crBackground);
+        line.SubclassStyled(id, this, colour, m_fontLines.Get(), m_settings.m_crBackground);
     };
     styleLine(m_lineUptime, IDC_LINE_UPTIME, m_settings.m_crUptime);
     styleLine(m_lineBootTime, IDC_LINE_BOOT_TIME, m_settings.m_crBootTime);

@@ -19,6 +19,14 @@ const MessageMap* CColorStatic::ThisMessageMap() {
 
 const MessageMap* CColorStatic::GetMessageMap() const { return ThisMessageMap(); }
 
+bool CColorStatic::SubclassStyled(UINT id, CWnd* parent, COLORREF text, HFONT font, COLORREF background) {
+    if (!SubclassDlgItem(id, parent)) return false;
+    SetTextColor(text);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SetBkColor(background);
+    return true;
+}
+
 void CColorStatic::SetTextColor(COLORREF colour) {
     m_crText = colour == kSystemColour ? ::GetSysColor(COLOR_BTNTEXT) : colour;
     Invalidate(TRUE);

@@ -15,6 +15,10 @@ public:
     // -1 stands for the system's button-face colour.
     void SetBkColor(COLORREF colour);
 
+    // Binds to the parent's control `id` and styles it, in the order the
+    // control repaints best: text colour, font (redrawn), background.
+    bool SubclassStyled(UINT id, CWnd* parent, COLORREF text, HFONT font, COLORREF background);
+
     COLORREF TextColor() const { return m_crText; }
     COLORREF BkColor() const { return m_crBk; }
     HBRUSH BkBrush() const { return m_brBk.Get(); }
