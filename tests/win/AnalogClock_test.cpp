@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -236,4 +237,23 @@ TEST_F(AnalogClockTest, DestroyStopsAndUnbinds)
     m_parent = nullptr;
     EXPECT_EQ(m_clock.GetSafeHwnd(), nullptr);
     m_clock.Stop();  // safe without a window
+}
+
+// Screen checks of the face leave out the middle of the clock; the hands must
+// stay inside that middle whatever the time.
+TEST_F(AnalogClockTest, HandsNeverReachBeyondFortyTwoPixelsFromTheCentre)
+{
+    StartClock(LocalTime(5, 0, 0, 0));
+    const std::vector<COLORREF> reference = Capture();
+    for (int minute = 0; minute < 60; ++minute) {
+        m_clock.now = LocalTime(5, minute % 12, minute, minute);
+        m_clock.Start();
+        ::UpdateWindow(m_static);
+        const std::vector<COLORREF> shot = Capture();
+        int outside = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x)
+                if (std::hypot(x - 50, y - 50) > 42.0 && At(shot, x, y) != At(reference, x, y)) ++outside;
+        EXPECT_EQ(0, outside) << "at minute " << minute;
+    }
 }
