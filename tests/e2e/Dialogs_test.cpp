@@ -25,6 +25,16 @@ std::string RunValue() {
     return type == REG_SZ ? std::string(data, size ? size - 1 : 0) : "<not a string>";
 }
 
+bool SetRunValue(DWORD type, const void* data, DWORD size) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const LONG set = ::RegSetValueExA(key, "Tallvox", 0, type, static_cast<const BYTE*>(data), size);
+    ::RegCloseKey(key);
+    return set == ERROR_SUCCESS;
+}
+
 void DeleteRunValue() {
     HKEY key = nullptr;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
@@ -71,12 +81,8 @@ TEST(Dialogs, AutorunRegistersTheProgramPathAndRemovesIt) {
 }
 
 TEST(Dialogs, AutorunOpensInTheDisableStateWhenRegistered) {
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                                               nullptr));
     const char path[] = "C:\\Somewhere\\Tallvox.exe";
-    ::RegSetValueExA(key, "Tallvox", 0, REG_SZ, reinterpret_cast<const BYTE*>(path), sizeof path);
-    ::RegCloseKey(key);
+    ASSERT_TRUE(SetRunValue(REG_SZ, path, sizeof path));
 
     TallvoxProcess tallvox("autorun-registered");
     ASSERT_TRUE(tallvox.Start());
@@ -91,12 +97,8 @@ TEST(Dialogs, AutorunOpensInTheDisableStateWhenRegistered) {
 }
 
 TEST(Dialogs, AValueOfAnotherTypeCountsAsOffAndEnablingReplacesIt) {
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                                               nullptr));
     const DWORD number = 1;
-    ::RegSetValueExA(key, "Tallvox", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-    ::RegCloseKey(key);
+    ASSERT_TRUE(SetRunValue(REG_DWORD, &number, sizeof number));
     ASSERT_EQ("<not a string>", RunValue());
 
     TallvoxProcess tallvox("autorun-not-a-string");
