@@ -50,12 +50,27 @@ build_windows() {
 
 # A private prefix under the build folder, with Wine's own Tahoma and Marlett
 # so dialogs are laid out in the font their templates name.
+prefix_complete() {
+    [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]
+}
+
 ensure_prefix() {
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # wineboot now and then stops early and leaves a prefix without its
+    # system DLLs; such a prefix is made again from scratch.
+    local attempt log="$BUILD/wineboot.log"
+    for attempt in 1 2 3; do
+        prefix_complete && break
         say "Creating Wine prefix $WINEPREFIX"
+        wineserver -k 2>/dev/null || true
+        rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1 || true
+        wineboot -i >"$log" 2>&1 || true
         wineserver -w
+    done
+    if ! prefix_complete; then
+        say "Could not create the Wine prefix $WINEPREFIX; wineboot said:"
+        cat "$log" >&2
+        exit 1
     fi
     local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
     mkdir -p "$fonts"
