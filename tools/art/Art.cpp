@@ -334,23 +334,8 @@ Region Disc(double cx, double cy, double r)
 Region Stroke(double x0, double y0, double x1, double y1, double width, bool roundCaps = true)
 {
     const double half = width / 2.0;
-    const double vx = x1 - x0, vy = y1 - y0;
-    const double len = std::sqrt(vx * vx + vy * vy);
-    const double ux = len > 0 ? vx / len : 1.0;
-    const double uy = len > 0 ? vy / len : 0.0;
-    return {[=](double x, double y) {
-                const double px = x - x0, py = y - y0;
-                const double along = px * ux + py * uy;
-                const double across = px * uy - py * ux;
-                if (along >= 0 && along <= len)
-                    return across * across <= half * half;
-                if (!roundCaps)
-                    return false;
-                const double ex = along < 0 ? px : x - x1;
-                const double ey = along < 0 ? py : y - y1;
-                return ex * ex + ey * ey <= half * half;
-            },
-            Min(x0, x1) - half, Min(y0, y1) - half, Max(x0, x1) + half, Max(y0, y1) + half};
+    return {StrokeShape(x0, y0, x1, y1, width, roundCaps), Min(x0, x1) - half, Min(y0, y1) - half,
+            Max(x0, x1) + half, Max(y0, y1) + half};
 }
 
 // Even-odd rule, so the outline may be given in either direction.

@@ -219,30 +219,35 @@ void Canvas::FillRing(double cx, double cy, double rInner, double rOuter, const 
               paint);
 }
 
+std::function<bool(double, double)> StrokeShape(double x0, double y0, double x1, double y1, double width,
+                                                bool roundCaps)
+{
+    const double half = width / 2.0;
+    const double vx = x1 - x0, vy = y1 - y0;
+    const double len = std::sqrt(vx * vx + vy * vy);
+    const double ux = len > 0 ? vx / len : 1.0;
+    const double uy = len > 0 ? vy / len : 0.0;
+    return [=](double x, double y) {
+        const double px = x - x0, py = y - y0;
+        const double along = px * ux + py * uy;
+        const double across = px * uy - py * ux;
+        if (along >= 0 && along <= len)
+            return across * across <= half * half;
+        if (!roundCaps)
+            return false;
+        const double ex = along < 0 ? px : x - x1;
+        const double ey = along < 0 ? py : y - y1;
+        return ex * ex + ey * ey <= half * half;
+    };
+}
+
 void Canvas::DrawLine(double x0, double y0, double x1, double y1, double width,
                       const Color& c, bool roundCaps)
 {
     const double half = width / 2.0;
-    const double vx = x1 - x0, vy = y1 - y0;
-    const double len2 = vx * vx + vy * vy;
-    const double len = std::sqrt(len2);
-    const double ux = len > 0 ? vx / len : 1.0;
-    const double uy = len > 0 ? vy / len : 0.0;
     const double bx0 = (x0 < x1 ? x0 : x1) - half, bx1 = (x0 < x1 ? x1 : x0) + half;
     const double by0 = (y0 < y1 ? y0 : y1) - half, by1 = (y0 < y1 ? y1 : y0) + half;
-    FillShape(bx0, by0, bx1, by1,
-              [=](double x, double y) {
-                  const double px = x - x0, py = y - y0;
-                  const double along = px * ux + py * uy;
-                  const double across = px * uy - py * ux;
-                  if (along >= 0 && along <= len)
-                      return across * across <= half * half;
-                  if (!roundCaps)
-                      return false;
-                  const double ex = along < 0 ? px : x - x1;
-                  const double ey = along < 0 ? py : y - y1;
-                  return ex * ex + ey * ey <= half * half;
-              },
+    FillShape(bx0, by0, bx1, by1, StrokeShape(x0, y0, x1, y1, width, roundCaps),
               [c](double, double) { return c; });
 }
 

@@ -89,4 +89,9 @@ private:
     std::vector<Color> m_pixels;
 };
 
+// Whether (x, y) lies on the segment (x0, y0)-(x1, y1) drawn `width` wide,
+// with round or square-cut ends.
+std::function<bool(double, double)> StrokeShape(double x0, double y0, double x1, double y1, double width,
+                                                bool roundCaps);
+
 } // namespace art
