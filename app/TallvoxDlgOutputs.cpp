@@ -58,6 +58,7 @@ void CTallvoxDlg::CopyInfoToClipboard() {
     const bool copied = SetClipboardText(m_hWnd, BuildClipboardText(GatherFacts()));
     MSGBOXPARAMSA box{};
     box.cbSize = sizeof box;
+    box.hwndOwner = m_hWnd;
     box.hInstance = AfxGetInstanceHandle();
     box.lpszCaption = "Tallvox";
     if (copied) {

@@ -2,16 +2,28 @@
 
 #include <commdlg.h>
 
-#include "framework/Wnd.h"
+#include "framework/WinApp.h"
 
-CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent) {
-    for (COLORREF& c : m_customColors) c = RGB(255, 255, 255);
+COLORREF* CColorDialog::GetSavedCustomColors() {
+    static COLORREF saved[16] = {
+        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+        RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+    };
+    return saved;
+}
+
+CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent) : m_pParentWnd(parent) {
     m_cc.lStructSize = sizeof m_cc;
-    m_cc.hwndOwner = parent ? parent->GetSafeHwnd() : nullptr;
     m_cc.rgbResult = initial;
-    m_cc.lpCustColors = m_customColors;
+    m_cc.lpCustColors = GetSavedCustomColors();
     // The initial colour is the one shown selected.
     m_cc.Flags = flags | CC_RGBINIT;
 }
 
-INT_PTR CColorDialog::DoModal() { return ::ChooseColorA(&m_cc) ? IDOK : IDCANCEL; }
+// The system's chooser disables its owner while it runs.
+INT_PTR CColorDialog::DoModal() {
+    m_cc.hwndOwner = AfxGetSafeOwner(m_pParentWnd);
+    return ::ChooseColorA(&m_cc) ? IDOK : IDCANCEL;
+}

@@ -80,23 +80,26 @@ BOOL CDialog::Create() {
 }
 
 INT_PTR CDialog::DoModal() {
-    HWND parent = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
-    const bool reenableParent = parent && ::IsWindowEnabled(parent);
+    // Without a parent of its own the dialog is owned by the main window (or
+    // the modal over it), which it disables while it runs: the user finishes
+    // with the dialog before the window behind it takes commands again.
+    const HWND owner = AfxGetSafeOwner(m_pParentWnd);
+    const bool reenableOwner = owner && ::IsWindowEnabled(owner);
     m_nModalResult = -1;
     m_bContinueModal = true;
 
-    if (reenableParent) ::EnableWindow(parent, FALSE);
-    HWND hWnd = CreateFromTemplate(parent);
+    if (reenableOwner) ::EnableWindow(owner, FALSE);
+    HWND hWnd = CreateFromTemplate(owner);
     // A modal dialog shows even when its template is not WS_VISIBLE, as the
     // system's own modal dialogs do.
     if (hWnd && m_bContinueModal && !::IsWindowVisible(hWnd)) ::ShowWindow(hWnd, SW_SHOWNORMAL);
     if (hWnd && m_bContinueModal) RunModalLoop();
 
-    if (reenableParent) ::EnableWindow(parent, TRUE);
+    if (reenableOwner) ::EnableWindow(owner, TRUE);
     if (hWnd) {
         ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
-        if (parent) ::SetActiveWindow(parent);
+        if (owner && ::IsWindowVisible(owner)) ::SetActiveWindow(owner);
         ::DestroyWindow(hWnd);
     } else {
         return -1;

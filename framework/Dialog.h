@@ -12,7 +12,9 @@ public:
     CDialog(UINT templateId, CWnd* parent);
 
     // Creates the dialog, runs its modal loop and returns the result given to
-    // EndDialog; -1 when the dialog could not be created.
+    // EndDialog; -1 when the dialog could not be created. The owner (the
+    // parent, or else the main window: AfxGetSafeOwner) is disabled
+    // meanwhile and enabled again before the dialog goes.
     virtual INT_PTR DoModal();
     // Creates the dialog without a loop of its own (it runs in the caller's
     // loop); the caller destroys it with DestroyWindow.

@@ -1,4 +1,5 @@
-// The system's "save as" dialog, owned by no window, with one file filter.
+// The system's "save as" dialog, owned by the main window (AfxGetSafeOwner),
+// which it disables while it runs, with one file filter.
 #pragma once
 #include <string>
 

@@ -1,16 +1,22 @@
 #include "framework/WinApp.h"
 
 #include "framework/ModuleName.h"
+#include "framework/Wnd.h"
 
 CWinApp* CWinApp::s_current = nullptr;
+DWORD CWinApp::s_threadId = 0;
 
 CWinApp::CWinApp(const char* appName) {
     if (appName) m_strAppName = appName;
     s_current = this;
+    s_threadId = ::GetCurrentThreadId();
 }
 
 CWinApp::~CWinApp() {
-    if (s_current == this) s_current = nullptr;
+    if (s_current == this) {
+        s_current = nullptr;
+        s_threadId = 0;
+    }
 }
 
 BOOL CWinApp::InitInstance() { return TRUE; }
@@ -29,6 +35,29 @@ int CWinApp::Run() {
 }
 
 CWinApp* AfxGetApp() { return CWinApp::Current(); }
+
+CWnd* AfxGetMainWnd() {
+    // The thread is checked first: a worker must not read the application
+    // object, which may be on its way out while the worker still runs.
+    if (CWinApp::ThreadId() == 0 || ::GetCurrentThreadId() != CWinApp::ThreadId()) return nullptr;
+    CWinApp* app = CWinApp::Current();
+    return app ? app->m_pMainWnd : nullptr;
+}
+
+HWND AfxGetSafeOwner(CWnd* parent) {
+    HWND owner = parent ? parent->GetSafeHwnd() : nullptr;
+    if (!owner) {
+        CWnd* main = AfxGetMainWnd();
+        owner = main ? main->GetSafeHwnd() : nullptr;
+        // A modal already running over the main window owns the next one, so
+        // each stays above the one it interrupts.
+        const HWND popup = owner ? ::GetLastActivePopup(owner) : nullptr;
+        if (popup && ::IsWindowVisible(popup)) owner = popup;
+    }
+    // A popup cannot be owned by a child window: its top-level window owns it.
+    while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
+    return owner;
+}
 
 HINSTANCE AfxGetInstanceHandle() {
     CWinApp* app = CWinApp::Current();
@@ -60,5 +89,5 @@ int AfxWinMain(HINSTANCE instance) {
 }
 
 int AfxMessageBox(const std::string& text, UINT type) {
-    return ::MessageBoxA(nullptr, text.c_str(), AfxGetAppName().c_str(), type);
+    return ::MessageBoxA(AfxGetSafeOwner(nullptr), text.c_str(), AfxGetAppName().c_str(), type);
 }

@@ -23,6 +23,9 @@ public:
 
     const std::string& AppName() const { return m_strAppName; }
     static CWinApp* Current() { return s_current; }
+    // The thread that constructed the application object: the one that runs
+    // its windows.
+    static DWORD ThreadId() { return s_threadId; }
 
     HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;
@@ -35,9 +38,21 @@ private:
     friend int AfxWinMain(HINSTANCE);
     std::string m_strAppName;
     static CWinApp* s_current;
+    static DWORD s_threadId;
 };
 
 CWinApp* AfxGetApp();
+// The application's main window; null on any other thread than the
+// application's own, so a worker never reaches into the window or the
+// application object.
+CWnd* AfxGetMainWnd();
+// The window that a modal dialog or message box is owned by: the top-level
+// window of `parent`, or without one the main window's active popup (the
+// main window itself, or the modal dialog already running over it). The
+// owner is disabled while the modal runs, so nothing else of the program
+// can be used meanwhile and the modal stays above it. Null when there is no
+// such window (before the main window exists, or on another thread).
+HWND AfxGetSafeOwner(CWnd* parent);
 // The program's module; valid also before the entry point has run.
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
@@ -46,8 +61,9 @@ std::string AfxGetAppName();
 // The full path of the program file.
 std::string AfxGetModulePath();
 
-// A message box captioned with the application's name, owned by no window
-// (it may be shown from any thread); the button pressed.
+// A message box captioned with the application's name, owned as
+// AfxGetSafeOwner(nullptr) says (no window when shown from a worker thread);
+// the button pressed.
 int AfxMessageBox(const std::string& text, UINT type = MB_OK);
 
 int AfxWinMain(HINSTANCE instance);

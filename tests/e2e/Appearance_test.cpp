@@ -3,6 +3,8 @@
 // change must show at once and reach the settings file at once.
 #include <gtest/gtest.h>
 
+#include <colordlg.h>
+
 #include <string>
 
 #include "e2e/ArtBitmap.h"
@@ -34,15 +36,18 @@ void TypeInto(HWND edit, int value) {
     for (char c : std::to_string(value)) ::SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
 }
 
+void TypeColour(HWND chooser, COLORREF colour) {
+    TypeInto(::GetDlgItem(chooser, COLOR_RED), GetRValue(colour));
+    TypeInto(::GetDlgItem(chooser, COLOR_GREEN), GetGValue(colour));
+    TypeInto(::GetDlgItem(chooser, COLOR_BLUE), GetBValue(colour));
+}
+
 // Waits for the chooser, types the colour into its fields and presses OK (or
 // Cancel).
 bool AnswerColourChooser(const TallvoxProcess& tallvox, COLORREF colour, bool ok = true) {
     const HWND chooser = WaitForProgramDialog(tallvox.Window());
     if (!chooser) return false;
-    const int kRedField = 0x2c2, kGreenField = 0x2c3, kBlueField = 0x2c4;
-    TypeInto(::GetDlgItem(chooser, kRedField), GetRValue(colour));
-    TypeInto(::GetDlgItem(chooser, kGreenField), GetGValue(colour));
-    TypeInto(::GetDlgItem(chooser, kBlueField), GetBValue(colour));
+    TypeColour(chooser, colour);
     return PressDialogButton(chooser, ok ? IDOK : IDCANCEL);
 }
 
@@ -124,6 +129,31 @@ TEST(Appearance, AllTextAndBackgroundColoursReachEveryLine) {
     POINT corner{2, 2};
     ::ClientToScreen(tallvox.Window(), &corner);
     EXPECT_EQ(background, ScreenPixels(RECT{corner.x, corner.y, corner.x + 1, corner.y + 1}).At(corner.x, corner.y));
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
+// The chooser's custom colours last as long as the program: one kept while
+// choosing the uptime colour is offered again for the boot time.
+TEST(Appearance, CustomColoursKeptUnderOneCommandAreOfferedUnderTheNext) {
+    TallvoxProcess tallvox("look-custom-colours");
+    ASSERT_TRUE(tallvox.Start());
+    const COLORREF kept = RGB(12, 200, 34);
+
+    Key(tallvox, VK_F2);
+    HWND chooser = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, chooser);
+    TypeColour(chooser, kept);
+    ::SendMessageA(chooser, WM_COMMAND, MAKEWPARAM(COLOR_ADD, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(chooser, COLOR_ADD)));
+    ASSERT_TRUE(PressDialogButton(chooser, IDCANCEL));
+
+    Key(tallvox, VK_F3);
+    chooser = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, chooser);
+    // The custom colours are painted in the chooser's box of them.
+    const RECT custom = ControlScreenRect(chooser, COLOR_CUSTOM1);
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return ScreenPixels(custom).Count(kept) > 20; }, 3000));
+    ASSERT_TRUE(PressDialogButton(chooser, IDCANCEL));
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 

@@ -52,6 +52,18 @@ void Click(HWND dialog, int id) {
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
+// A right click of the user's at a point of the screen, through the
+// system's input queue (a posted message would reach even a disabled
+// window).
+void RightClickAt(POINT at) {
+    ::SetCursorPos(at.x, at.y);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    ::SendInput(2, clicks, sizeof(INPUT));
+}
+
 }  // namespace
 
 TEST(Dialogs, AutorunRegistersTheProgramPathAndRemovesIt) {
@@ -126,7 +138,7 @@ TEST(Dialogs, AboutShowsTheTitleFeaturesAndAHomepageButton) {
     EXPECT_EQ("Tell you:\r\n - Current date-time.\r\n - Uptime.\r\n - Boot time.\r\n - OS installation date-time.",
               ItemText(about, IDC_ABOUT_FEATURES));
     EXPECT_EQ("Homepage", ItemText(about, IDC_HOMEPAGE));
-    EXPECT_EQ(nullptr, ::GetWindow(about, GW_OWNER)) << "no parent window";
+    EXPECT_EQ(tallvox.Window(), ::GetWindow(about, GW_OWNER)) << "owned by the main window";
     EXPECT_NE(0, ::SendMessageA(::GetDlgItem(about, IDC_ABOUT_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0))
         << "the picture";
     // The background is white, painted by the box itself.
@@ -141,5 +153,66 @@ TEST(Dialogs, AboutShowsTheTitleFeaturesAndAHomepageButton) {
     // Escape closes it; the main window carries on.
     ASSERT_TRUE(PressDialogButton(about, IDCANCEL));
     EXPECT_TRUE(::IsWindowVisible(tallvox.Window()));
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
+// Every modal the program opens belongs to the main window, which takes no
+// input until the modal is gone: no second About from the menu behind the
+// first, no "Exit" that waits on a forgotten dialog, no chooser beneath an
+// always-on-top window.
+TEST(Dialogs, ModalsBelongToTheMainWindowWhichTakesNoInputMeanwhile) {
+    struct Modal {
+        const char* name;
+        int command;
+    };
+    const Modal modals[] = {
+        {"About", ID_ABOUT},
+        {"Autorun", ID_AUTORUN},
+        {"colour chooser", ID_COLOR_UPTIME},
+        {"save dialog", ID_SAVE_REPORT},
+        {"clipboard notice", ID_COPY_TO_CLIPBOARD},
+    };
+    TallvoxProcess tallvox("modal-owner");
+    ASSERT_TRUE(tallvox.Start());
+    const HWND window = tallvox.Window();
+    for (const Modal& modal : modals) {
+        ::PostMessageA(window, WM_COMMAND, modal.command, 0);
+        const HWND dialog = WaitForProgramDialog(window);
+        ASSERT_NE(nullptr, dialog) << modal.name;
+        EXPECT_EQ(window, ::GetWindow(dialog, GW_OWNER)) << modal.name;
+        EXPECT_FALSE(::IsWindowEnabled(window)) << modal.name;
+        ASSERT_TRUE(PressDialogButton(dialog, IDCANCEL)) << modal.name;
+        EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }, 3000))
+            << modal.name << ": enabled again";
+    }
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
+// While About is open the main window refuses the user's right click, so no
+// menu (and no second About) opens behind it; afterwards the click works.
+TEST(Dialogs, TheMainWindowRefusesTheMouseWhileAboutIsOpen) {
+    TallvoxProcess tallvox("about-refuses");
+    ASSERT_TRUE(tallvox.Start());
+    const HWND window = tallvox.Window();
+    ::PostMessageA(window, WM_COMMAND, ID_ABOUT, 0);
+    const HWND about = WaitForProgramDialog(window);
+    ASSERT_NE(nullptr, about);
+    // Moved aside, so the click lands on the main window itself.
+    ::SetWindowPos(about, nullptr, 700, 600, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    const POINT inside{(r.left + r.right) / 2, r.bottom - 20};
+
+    RightClickAt(inside);
+    EXPECT_EQ(nullptr, WaitForOpenMenu(window, 1500)) << "a menu opened behind About";
+    EXPECT_TRUE(::IsWindow(about));
+
+    ASSERT_TRUE(PressDialogButton(about, IDCANCEL));
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return ::IsWindowEnabled(window) != FALSE; }, 3000));
+    RightClickAt(inside);
+    const HWND menu = WaitForOpenMenu(window);
+    ASSERT_NE(nullptr, menu) << "the same click opens the menu once About is gone";
+    ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return !::IsWindowVisible(menu); }, 3000));
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }

@@ -1,6 +1,7 @@
 #include "DialogAnswerer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -29,8 +30,8 @@ std::string Text(HWND window) {
 
 }  // namespace
 
-DialogAnswerer::DialogAnswerer(int button, HWND ignore)
-    : m_button(button), m_ignore(ignore), m_thread([this] { Watch(); }) {}
+DialogAnswerer::DialogAnswerer(int button, HWND ignore, Preparation prepare)
+    : m_button(button), m_ignore(ignore), m_prepare(std::move(prepare)), m_thread([this] { Watch(); }) {}
 
 DialogAnswerer::~DialogAnswerer() {
     m_stop = true;
@@ -47,8 +48,11 @@ void DialogAnswerer::Watch() {
                 if (std::find(m_answered.begin(), m_answered.end(), dialog) != m_answered.end()) continue;
                 m_answered.push_back(dialog);
                 // A message box keeps its text in the static control 0xFFFF.
-                m_seen.push_back({Text(dialog), Text(::GetDlgItem(dialog, 0xFFFF))});
+                const HWND owner = ::GetWindow(dialog, GW_OWNER);
+                m_seen.push_back(
+                    {dialog, Text(dialog), Text(::GetDlgItem(dialog, 0xFFFF)), owner, owner && ::IsWindowEnabled(owner)});
             }
+            if (m_prepare) m_prepare(dialog);
             ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(m_button, BN_CLICKED),
                            reinterpret_cast<LPARAM>(::GetDlgItem(dialog, m_button)));
         }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -14,12 +15,18 @@
 class DialogAnswerer {
 public:
     struct Seen {
+        HWND window;
         std::string caption;
         std::string text;  // the message box's text, if it has one
+        HWND owner;        // the window owning it, null when none
+        bool ownerEnabled; // whether that owner took input while it was up
     };
+    // Runs on the watching thread before the button is pressed, e.g. to
+    // type into the dialog.
+    using Preparation = std::function<void(HWND dialog)>;
 
     // Dialogs of these windows are not touched (e.g. the window under test).
-    DialogAnswerer(int button, HWND ignore);
+    DialogAnswerer(int button, HWND ignore, Preparation prepare = {});
     ~DialogAnswerer();
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
@@ -33,6 +40,7 @@ private:
 
     const int m_button;
     const HWND m_ignore;
+    const Preparation m_prepare;
     std::atomic<bool> m_stop{false};
     std::mutex m_mutex;
     std::vector<Seen> m_seen;
