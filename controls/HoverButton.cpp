@@ -68,6 +68,15 @@ void CHoverButton::BeginPendingClick()
     m_bPendingClick = TRUE;
 }
 
+void CHoverButton::CancelPendingClick()
+{
+    if (!m_bPendingClick)
+        return;
+    m_bPendingClick = FALSE;
+    if (GetState() & BST_PUSHED)
+        SetState(FALSE);
+}
+
 // Capturing while the pointer is inside is what lets the button see the move
 // that leaves it.
 void CHoverButton::OnMouseMove(UINT, POINT point)
@@ -122,6 +131,26 @@ LRESULT CHoverButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             SetState(FALSE);
             m_bPendingClick = FALSE;
             NotifyClick();
+        }
+        break;
+    case WM_KILLFOCUS:
+        // The focus went elsewhere before the key came up, to a message box
+        // that Enter's command opened, say: the key-up goes there. Kept, the
+        // click would wait pushed for the next mouse release and turn that
+        // release into two clicks.
+        CancelPendingClick();
+        break;
+    case WM_CAPTURECHANGED:
+        // Taking the capture again ourselves changes nothing.
+        if (reinterpret_cast<HWND>(lParam) != m_hWnd) {
+            // Without the capture the button no longer sees the pointer
+            // leave, nor the release that would complete a pending click:
+            // both would stay until some later mouse message.
+            CancelPendingClick();
+            if (m_bHover) {
+                m_bHover = FALSE;
+                Invalidate(TRUE);
+            }
         }
         break;
     case WM_LBUTTONDBLCLK:

@@ -50,7 +50,7 @@ protected:
     BOOL OnEraseBkgnd(HDC dc);
 
     BOOL m_bReopenTheme = TRUE;  // (re)open the theme at the next draw
-    BOOL m_bHover = FALSE;       // pointer inside the window rectangle
+    BOOL m_bHover = FALSE;       // pointer inside the window rectangle, seen while captured
     CThemeData m_theme;          // the "Button" theme, when open
     CIcon m_icon;
     int m_nIconPlacement = 1;
@@ -63,6 +63,8 @@ private:
     void NotifyClick() const;
     // Pushed look plus a click waiting for its release.
     void BeginPendingClick();
+    // Drops a waiting click and its pushed look (focus or capture lost).
+    void CancelPendingClick();
 
     void OpenThemeIfNeeded();
     RECT DrawBackground(CDCHandle dc, const RECT& item, bool pressed, bool focused, bool themed) const;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "controls/HoverButton.h"
 #include "win/ButtonTestSupport.h"
 
@@ -122,6 +125,64 @@ TEST_F(HoverButtonInput, SpaceClicksOnceWhenReleased)
     ExpectClicks(1);
 }
 
+// Enter's command may open a message box: the box takes the focus and the
+// key-up, perhaps the capture too. The click waiting on the button must go
+// with them, or the next mouse click on the button counts twice.
+TEST_F(HoverButtonInput, LosingTheFocusOrTheCaptureDropsAPendingClick)
+{
+    struct Start {
+        const char* name;
+        std::function<void()> begin;
+        size_t clicksAtOnce;
+    };
+    const Start starts[] = {
+        {"Enter", [&] { Send(WM_KEYDOWN, VK_RETURN, 0); Send(WM_CHAR, '\r', 0); }, 1},
+        {"space", [&] { Send(WM_KEYDOWN, VK_SPACE, 0); Send(WM_CHAR, ' ', 0); }, 0},
+        {"double click",
+         [&] {
+             Send(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+             Send(WM_LBUTTONUP, 0, At(5, 5));
+             Send(WM_MOUSEMOVE, 0, At(5, 5));  // captured again after the click
+             Send(WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, 5));
+         },
+         1},
+    };
+    struct Loss {
+        const char* name;
+        std::function<void()> happen;
+    };
+    const Loss losses[] = {
+        {"focus", [&] { ::SetFocus(m_dialog.Item(kNext)); }},
+        {"capture", [&] { ::SetCapture(m_dialog.Get()); }},
+    };
+    for (const Start& start : starts) {
+        for (const Loss& loss : losses) {
+            const std::string what = std::string(start.name) + ", then the " + loss.name + " goes";
+            m_dialog.commands.clear();
+            ::SetForegroundWindow(m_dialog.Get());
+            ::SetFocus(m_hWnd);
+            ASSERT_EQ(::GetFocus(), m_hWnd) << what;
+            Send(WM_MOUSEMOVE, 0, At(5, 5));  // the pointer rests over it: captured
+            start.begin();
+            ASSERT_TRUE(m_button.PendingClick()) << what;
+            ASSERT_TRUE(Pushed()) << what;
+
+            loss.happen();
+            EXPECT_FALSE(m_button.PendingClick()) << what;
+            EXPECT_FALSE(Pushed()) << what;
+            EXPECT_EQ(m_dialog.commands.size(), start.clicksAtOnce) << what;
+            ::ReleaseCapture();
+
+            // The next ordinary click is one click.
+            Send(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+            Send(WM_LBUTTONUP, 0, At(5, 5));
+            EXPECT_EQ(m_dialog.commands.size(), start.clicksAtOnce + 1) << what;
+            EXPECT_FALSE(Pushed()) << what;
+            ::ReleaseCapture();
+        }
+    }
+}
+
 TEST_F(HoverButtonInput, ThroughTheDialogManagerEnterClicksAndTabMovesOn)
 {
     ::SetForegroundWindow(m_dialog.Get());
@@ -178,6 +239,30 @@ TEST_F(HoverButtonInput, EnteringCapturesTheMouseAndLeavingReleasesIt)
     Send(WM_MOUSEMOVE, 0, At(-1, -1));
     EXPECT_FALSE(m_button.Hover());
     EXPECT_FALSE(NeedsPaint());
+}
+
+// A menu or a message box that takes the mouse while the pointer is over the
+// button leaves it no way to see the pointer go: the hot look goes now.
+TEST_F(HoverButtonInput, TheHotLookEndsWhenAnotherWindowTakesTheCapture)
+{
+    Send(WM_MOUSEMOVE, 0, At(5, 5));
+    ASSERT_TRUE(m_button.Hover());
+    ASSERT_EQ(::GetCapture(), m_hWnd);
+
+    ::ValidateRect(m_hWnd, nullptr);
+    ::SetCapture(m_hWnd);
+    EXPECT_TRUE(m_button.Hover()) << "taking the capture again changes nothing";
+    EXPECT_FALSE(NeedsPaint());
+
+    ::SetCapture(m_dialog.Get());
+    EXPECT_FALSE(m_button.Hover());
+    EXPECT_TRUE(NeedsPaint()) << "the normal look needs a repaint";
+    ::ReleaseCapture();
+
+    // Back over the button, the hot look returns.
+    Send(WM_MOUSEMOVE, 0, At(6, 6));
+    EXPECT_TRUE(m_button.Hover());
+    EXPECT_EQ(::GetCapture(), m_hWnd);
 }
 
 TEST_F(HoverButtonInput, BackgroundIsNeverErased)
