@@ -51,8 +51,8 @@ private:
     void DrawHands(DibSurface& canvas, const tm& local);
     void DrawSecondHand(DibSurface& canvas, const tm& local);
 
-    // The state, in its documented order; the main window writes the three
-    // public fields directly.
+    // The clock's state. The main window writes the three public fields
+    // directly; the clock reads them whenever it draws.
     CBitmapDC m_layerFace;
     CBitmapDC m_layerDate;
     CBitmapDC m_layerCache;  // last composed picture, reused within its minute

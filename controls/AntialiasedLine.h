@@ -21,8 +21,10 @@ inline double Luminance(Colorref c)
 }
 
 // Moves one channel from the smaller of the two values toward the larger by
-// weight/255. The expression order is kept exactly so results match the
-// original rounding.
+// weight/255. Kept in floating point and in this order: the product can land
+// just below a whole number that integer arithmetic would reach exactly, and
+// the truncation of that product decides the blended pixels the line tests
+// pin down.
 inline int BlendChannel(int line, int pixel, int weight)
 {
     const int lo = line < pixel ? line : pixel;
