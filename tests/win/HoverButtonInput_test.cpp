@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "DialogAnswerer.h"
 #include "controls/HoverButton.h"
 #include "win/ButtonTestSupport.h"
 
@@ -154,6 +155,11 @@ TEST_F(HoverButtonInput, LosingTheFocusOrTheCaptureDropsAPendingClick)
     const Loss losses[] = {
         {"focus", [&] { ::SetFocus(m_dialog.Item(kNext)); }},
         {"capture", [&] { ::SetCapture(m_dialog.Get()); }},
+        {"focus to a message box",
+         [&] {
+             DialogAnswerer answerer(IDOK, m_dialog.Get());
+             ::MessageBoxA(m_dialog.Get(), "Opened by the command", "Hover test", MB_OK);
+         }},
     };
     for (const Start& start : starts) {
         for (const Loss& loss : losses) {
