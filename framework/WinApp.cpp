@@ -4,7 +4,7 @@
 #include "framework/Wnd.h"
 
 CWinApp* CWinApp::s_current = nullptr;
-DWORD CWinApp::s_threadId = 0;
+std::atomic<DWORD> CWinApp::s_threadId{0};
 
 CWinApp::CWinApp(const char* appName) {
     if (appName) m_strAppName = appName;
@@ -39,7 +39,8 @@ CWinApp* AfxGetApp() { return CWinApp::Current(); }
 CWnd* AfxGetMainWnd() {
     // The thread is checked first: a worker must not read the application
     // object, which may be on its way out while the worker still runs.
-    if (CWinApp::ThreadId() == 0 || ::GetCurrentThreadId() != CWinApp::ThreadId()) return nullptr;
+    const DWORD appThread = CWinApp::ThreadId();
+    if (appThread == 0 || ::GetCurrentThreadId() != appThread) return nullptr;
     CWinApp* app = CWinApp::Current();
     return app ? app->m_pMainWnd : nullptr;
 }

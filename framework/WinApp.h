@@ -2,6 +2,8 @@
 // instance; the entry point hands control to its InitInstance.
 #pragma once
 #include <windows.h>
+
+#include <atomic>
 #include <string>
 
 class CWnd;
@@ -25,7 +27,7 @@ public:
     static CWinApp* Current() { return s_current; }
     // The thread that constructed the application object: the one that runs
     // its windows.
-    static DWORD ThreadId() { return s_threadId; }
+    static DWORD ThreadId() { return s_threadId.load(); }
 
     HINSTANCE m_hInstance = nullptr;
     CWnd* m_pMainWnd = nullptr;
@@ -38,7 +40,8 @@ private:
     friend int AfxWinMain(HINSTANCE);
     std::string m_strAppName;
     static CWinApp* s_current;
-    static DWORD s_threadId;
+    // Read by any thread (AfxGetMainWnd), written at start and at exit.
+    static std::atomic<DWORD> s_threadId;
 };
 
 CWinApp* AfxGetApp();
