@@ -30,10 +30,12 @@ bool WriteBitmapFile(HDC dc, HBITMAP bitmap, const std::string& path) {
     const int32_t width = info.header.biWidth;
     const int32_t height = std::abs(info.header.biHeight);
     info.header.biHeight = height;  // rows from the bottom up
-    const uint64_t imageSize = static_cast<uint64_t>(BmpRowBytes(width, info.header.biBitCount)) * height;
-    // The file's size fields are 32 bits wide.
-    if (imageSize > UINT32_MAX - kBmpHeadersSize - 5) return false;
-    info.header.biSizeImage = static_cast<DWORD>(imageSize);
+    // The file's size fields are 32 bits wide; the buffer below holds 5 more.
+    uint32_t imageSize = 0;
+    if (!BmpImageSize(width, height, info.header.biBitCount, &imageSize) ||
+        imageSize > UINT32_MAX - kBmpHeadersSize - 5)
+        return false;
+    info.header.biSizeImage = imageSize;
 
     // Headers and pixels in one buffer, written in one go; GetDIBits may
     // write a little past the image, hence the spare bytes.

@@ -15,7 +15,18 @@ void Put32(uint8_t* p, uint32_t v) {
 
 uint32_t BmpRowBytes(int32_t width, uint16_t bitsPerPixel) {
     const uint64_t bits = static_cast<uint64_t>(width < 0 ? -static_cast<int64_t>(width) : width) * bitsPerPixel;
-    return static_cast<uint32_t>((bits + 31) / 32 * 4);
+    const uint64_t bytes = (bits + 31) / 32 * 4;
+    return bytes > UINT32_MAX - kBmpHeadersSize ? 0 : static_cast<uint32_t>(bytes);
+}
+
+bool BmpImageSize(int32_t width, int32_t height, uint16_t bitsPerPixel, uint32_t* imageSize) {
+    const uint64_t row = BmpRowBytes(width, bitsPerPixel);
+    if (row == 0 && width != 0 && bitsPerPixel != 0) return false;
+    const uint64_t rows = static_cast<uint64_t>(height < 0 ? -static_cast<int64_t>(height) : height);
+    const uint64_t size = row * rows;  // both below 2^32: no overflow
+    if (size > UINT32_MAX - kBmpHeadersSize) return false;
+    *imageSize = static_cast<uint32_t>(size);
+    return true;
 }
 
 void ClearUnusedPixelBytes(uint8_t* pixels, uint32_t size, uint16_t bitsPerPixel) {

@@ -54,14 +54,22 @@ bool ParseCimDateTime(const std::string& cim, InstallDateTime* out, std::string*
             return false;
     }
 
-    if (out) {
-        out->year = PieceValue(cim, 0, 4);
-        out->month = PieceValue(cim, 4, 2);
-        out->day = PieceValue(cim, 6, 2);
-        out->hour = PieceValue(cim, 8, 2);
-        out->minute = PieceValue(cim, 10, 2);
-        out->second = PieceValue(cim, 12, 2);
-    }
+    InstallDateTime parsed;
+    parsed.year = PieceValue(cim, 0, 4);
+    parsed.month = PieceValue(cim, 4, 2);
+    parsed.day = PieceValue(cim, 6, 2);
+    parsed.hour = PieceValue(cim, 8, 2);
+    parsed.minute = PieceValue(cim, 10, 2);
+    parsed.second = PieceValue(cim, 12, 2);
+    // Digits that name no moment (a 13th month, the 30th of February) are as
+    // unusable as letters: the date would show wrong and count wrong.
+    if (parsed.month < 1 || parsed.month > 12 || parsed.day < 1 ||
+        parsed.day > DaysInMonth(parsed.year, parsed.month) || parsed.hour > 23 ||
+        parsed.minute > 59 || parsed.second > 59)
+        return false;
+
+    if (out)
+        *out = parsed;
     if (text) {
         *text = cim.substr(4, 2) + "-" + cim.substr(6, 2) + "-" + cim.substr(0, 4)
               + "  @ " + cim.substr(8, 2) + ":" + cim.substr(10, 2) + ":" + cim.substr(12, 2);

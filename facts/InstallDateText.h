@@ -8,8 +8,9 @@
 // Reads the leading yyyymmddHHMMSS of a CIM datetime text (the fraction of a
 // second and the UTC offset are ignored) into `out`, and builds the display
 // text "MM-DD-YYYY  @ HH:MM:SS" into `text`. A text shorter than 14
-// characters or with a non-digit among them is rejected: false is returned
-// and neither output is touched. Either output may be null.
+// characters, with a non-digit among them or naming no calendar moment
+// (month 13, February 30, hour 24) is rejected: false is returned and neither
+// output is touched. Either output may be null.
 bool ParseCimDateTime(const std::string& cim, InstallDateTime* out, std::string* text);
 
 // Years, months, days, hours, minutes and seconds from `install` to `now`,

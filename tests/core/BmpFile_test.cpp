@@ -55,3 +55,27 @@ TEST(BmpFile, OnlyTheFourthByteOfThirtyTwoBitPixelsIsCleared) {
     ClearUnusedPixelBytes(row24, 8, 24);
     EXPECT_EQ(0xFF, row24[3]) << "24-bit pixels have no unused byte";
 }
+
+TEST(BmpFile, PicturesTooLargeForTheSizeFieldsAreRefused) {
+    struct Case {
+        int32_t width, height;
+        uint16_t bits;
+        bool fits;
+        uint32_t size;
+    };
+    const Case cases[] = {
+        {200, 163, 32, true, 130400},
+        {201, -10, 24, true, 6040},      // top-down rows count the same
+        {0, 1000, 32, true, 0},
+        {INT32_MAX, 1, 32, false, 0},    // a row alone overflows 32 bits
+        {INT32_MIN, 1, 1, true, 268435456},
+        {65536, 65536, 32, false, 0},    // 16 GiB of pixels
+        {32768, 32767, 32, true, 4294836224u},
+        {1, INT32_MIN, 8, false, 0},
+    };
+    for (const Case& c : cases) {
+        uint32_t size = 12345;
+        EXPECT_EQ(c.fits, BmpImageSize(c.width, c.height, c.bits, &size)) << c.width << " x " << c.height;
+        if (c.fits) EXPECT_EQ(c.size, size) << c.width << " x " << c.height;
+    }
+}

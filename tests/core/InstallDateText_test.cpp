@@ -126,7 +126,14 @@ INSTANTIATE_TEST_SUITE_P(MalformedTexts, ParseCimDateTimeRejects,
                                            "2021061514320x.000000+000",  // last digit missing
                                            "x0210615143207.000000+000",  // first digit missing
                                            "2021-06-15 14:32:07",
-                                           " 20210615143207"));
+                                           " 20210615143207",
+                                           "00000000000000",             // month and day 0
+                                           "20211315143207",             // month 13
+                                           "20210230143207",             // February 30
+                                           "20230229000000",             // not a leap year
+                                           "20210615240000",             // hour 24
+                                           "20210615146000",             // minute 60
+                                           "20210615143260"));           // second 60
 
 // --- ComputeElapsed ----------------------------------------------------
 
