@@ -2,6 +2,11 @@
 
 #include <vector>
 
+// Older SDK headers leave the search flags out when built for Windows 7.
+#ifndef LOAD_LIBRARY_SEARCH_SYSTEM32
+#define LOAD_LIBRARY_SEARCH_SYSTEM32 0x00000800
+#endif
+
 std::string SystemFolderPath(const char* fileName) {
     std::vector<char> folder(MAX_PATH);
     for (;;) {
