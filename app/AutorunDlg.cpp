@@ -1,5 +1,8 @@
 #include "app/AutorunDlg.h"
 
+#include <vector>
+
+#include "app/RunValue.h"
 #include "framework/DataExchange.h"
 #include "resource.h"
 #include "ui/RowFill.h"
@@ -11,6 +14,31 @@ namespace {
 
 const char kEnableText[] = "Enable Autorun and Tallvox will start on each Windows startup.";
 const char kDisableText[] = "Disable Autorun...";
+
+// No command Windows could run is this long; a longer value is not ours.
+const DWORD kMaxRunValueBytes = 64 * 1024;
+
+// The value's text when it is a string (an expandable one with its
+// environment variables filled in); false for a missing value or another type.
+bool ReadStringValue(HKEY key, const char* name, std::string& text) {
+    DWORD type = 0, size = 0;
+    if (::RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ) || size > kMaxRunValueBytes)
+        return false;
+    std::vector<char> data(size + 1, '\0');
+    if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ) || size >= data.size())
+        return false;
+    data[size] = '\0';  // a value stored without its terminator
+    text = data.data();
+    if (type == REG_EXPAND_SZ) {
+        const DWORD needed = ::ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+        if (needed == 0) return true;
+        std::vector<char> expanded(needed + 1, '\0');
+        if (::ExpandEnvironmentStringsA(text.c_str(), expanded.data(), needed + 1) != 0) text = expanded.data();
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -78,9 +106,11 @@ bool CAutorunDlg::IsAutorunEnabled() {
         m_hRunKey = nullptr;
         return false;
     }
-    DWORD type = 0;
-    return ::RegQueryValueExA(m_hRunKey, kValueName, nullptr, &type, nullptr, nullptr) == ERROR_SUCCESS &&
-           (type == REG_SZ || type == REG_EXPAND_SZ);
+    // A value left behind by a copy of Tallvox in another folder (or naming
+    // another program) does not start this one: autorun is off for it.
+    std::string value;
+    return m_dwModulePathLength != 0 && ReadStringValue(m_hRunKey, kValueName, value) &&
+           RunValueNamesProgram(value, std::string(m_szModulePath, m_dwModulePathLength));
 }
 
 bool CAutorunDlg::EnableAutorun() {
@@ -89,8 +119,11 @@ bool CAutorunDlg::EnableAutorun() {
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                           &key, nullptr) != ERROR_SUCCESS)
         return false;
-    const LONG set = ::RegSetValueExA(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(m_szModulePath),
-                                      m_dwModulePathLength + 1);
+    // Quoted: a path with blanks is otherwise read as a shorter program
+    // followed by arguments.
+    const std::string value = RunValueFor(std::string(m_szModulePath, m_dwModulePathLength));
+    const LONG set = ::RegSetValueExA(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                      static_cast<DWORD>(value.size() + 1));
     ::RegCloseKey(key);
     return set == ERROR_SUCCESS;
 }

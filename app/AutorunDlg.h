@@ -1,6 +1,7 @@
 // The Autorun dialog: whether Tallvox starts when the user logs on, and one
 // button that switches it. The registration is the string value "Tallvox"
-// under the current user's Run key, holding the program file's full path.
+// under the current user's Run key, holding the program file's full path in
+// double quotes.
 #pragma once
 #include <windows.h>
 
@@ -20,7 +21,7 @@ public:
     static const char kValueName[];
 
     // Opens the Run key (kept open until the dialog object goes) and tells
-    // whether the value is there as a string.
+    // whether the value is there as a string naming this program file.
     virtual bool IsAutorunEnabled();
     // False when the value could not be written.
     virtual bool EnableAutorun();

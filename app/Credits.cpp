@@ -2,11 +2,11 @@
 
 #include <shellapi.h>
 
+#include "app/UpdateServer.h"
+#include "app/UpdateVersion.h"
 #include "framework/DataExchange.h"
 #include "resource.h"
 #include "ui/RowFill.h"
-
-const char CCredits::kHomepageUrl[] = "http://www.tallvox.org/W4";
 
 CCredits::CCredits(CWnd* parent) : CDialog(IDD_ABOUT, parent) {}
 
@@ -64,5 +64,7 @@ BOOL CCredits::PaintBackground(HDC dc) {
 }
 
 void CCredits::OnHomepage() {
-    ::ShellExecuteA(nullptr, "open", kHomepageUrl, nullptr, nullptr, SW_SHOWDEFAULT);
+    // The homepage is the download page on the update server.
+    ::ShellExecuteA(nullptr, "open", DownloadPageUrl(kUpdateVersionFileUrl).c_str(), nullptr, nullptr,
+                    SW_SHOWDEFAULT);
 }

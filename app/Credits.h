@@ -12,8 +12,6 @@ class CCredits : public CDialog {
 public:
     explicit CCredits(CWnd* parent = nullptr);
 
-    static const char kHomepageUrl[];
-
 protected:
     const MessageMap* GetMessageMap() const override;
     static const MessageMap* ThisMessageMap();

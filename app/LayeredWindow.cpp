@@ -1,12 +1,13 @@
 #include "app/LayeredWindow.h"
 
 #include "app/OpacityMath.h"
+#include "framework/SystemFolder.h"
 
 namespace {
 typedef BOOL(WINAPI* SetLayeredWindowAttributesFn)(HWND, COLORREF, BYTE, DWORD);
 }
 
-CLayeredWindow::CLayeredWindow() : m_hUser32(::LoadLibraryA("USER32.dll")) {}
+CLayeredWindow::CLayeredWindow() : m_hUser32(LoadSystemLibrary("USER32.dll")) {}
 
 CLayeredWindow::~CLayeredWindow()
 {

@@ -8,7 +8,6 @@
 #include "app/Credits.h"
 #include "app/LayoutMath.h"
 #include "app/SkinTable.h"
-#include "app/UpdateCheck.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/InstallDateText.h"
 #include "facts/UptimeText.h"
@@ -182,7 +181,7 @@ void CTallvoxDlg::InitMainWindow() {
     m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0);
 
     // In the background: a slow or absent network never holds the window up.
-    StartUpdateCheck();
+    m_updateCheck.Start();
 }
 
 namespace {

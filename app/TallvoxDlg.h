@@ -12,6 +12,7 @@
 #include "app/LayeredWindow.h"
 #include "app/OsVersion.h"
 #include "app/TallvoxSettings.h"
+#include "app/UpdateCheck.h"
 #include "controls/AnalogClock.h"
 #include "controls/HoverButton.h"
 #include "framework/Gdi.h"
@@ -165,4 +166,7 @@ private:
     std::string m_strInstallTimeText;
     std::string m_strModuleDir;
     std::string m_strHelpPath;
+
+    // Last, so the worker learns first that the window is going.
+    CUpdateCheck m_updateCheck;
 };

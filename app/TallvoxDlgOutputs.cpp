@@ -6,6 +6,7 @@
 #include <shlwapi.h>
 
 #include "app/ClipboardText.h"
+#include "app/DateTimePanel.h"
 #include "app/SystemNames.h"
 #include "app/WholeFile.h"
 #include "framework/FileDialog.h"
@@ -87,6 +88,4 @@ void CTallvoxDlg::WriteHelpFile() {
     OpenWithShell(m_strHelpPath);
 }
 
-void CTallvoxDlg::OpenDateTimeProperties() {
-    ::WinExec("rundll32.exe shell32.dll,Control_RunDLL timedate.cpl", SW_SHOWDEFAULT);
-}
+void CTallvoxDlg::OpenDateTimeProperties() { StartSystemCommand(DateTimePanelCommand(), SW_SHOWDEFAULT); }

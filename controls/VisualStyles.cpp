@@ -3,6 +3,8 @@
 #include <new>
 #include <vector>
 
+#include "framework/SystemFolder.h"
+
 CVisualStyles g_visualStyles;
 
 namespace {
@@ -39,7 +41,7 @@ bool ToWide(const std::string& text, std::vector<wchar_t>& wide)
 
 CVisualStyles::CVisualStyles(const char* library)
 {
-    m_hModule = ::LoadLibraryA(library);
+    m_hModule = LoadSystemLibrary(library);
     if (!m_hModule)
         return;
     if (ResolveEntryPoints())

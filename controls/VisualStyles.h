@@ -10,8 +10,8 @@
 
 class CVisualStyles {
 public:
-    // Loads the library by name (tests give another name to see the
-    // unavailable case).
+    // Loads the library by name from the system folder only (tests give
+    // another name to see the unavailable case).
     explicit CVisualStyles(const char* library = "UXTHEME.DLL");
     ~CVisualStyles();
     CVisualStyles(const CVisualStyles&) = delete;

@@ -1,5 +1,6 @@
-// WinINet through two owning objects: a session (InternetOpenA) and a file
-// opened from a URL (InternetOpenUrlA) that is read line by line.
+// WinINet through owning objects: a session (InternetOpenA), and an HTTP
+// request made from a URL (InternetConnectA, HttpOpenRequestA) that is sent
+// and then read as its data arrives.
 #pragma once
 #include <windows.h>
 #include <wininet.h>
@@ -26,21 +27,31 @@ private:
     HINTERNET m_handle;
 };
 
-class CInternetFile {
+// One GET request on its own connection to the server.
+class CHttpFile {
 public:
-    explicit CInternetFile(HINTERNET url) : m_url(url) {}
+    CHttpFile(HINTERNET connection, HINTERNET request) : m_connection(connection), m_request(request) {}
 
-    // Reads up to the next line feed; the line feed is dropped, a carriage
-    // return before it is kept. A line is cut at kMaxLine characters (the
-    // rest of it is not read). False at the end of the data.
-    static constexpr std::size_t kMaxLine = 1024;
-    bool ReadString(std::string& line);
+    // A number option of this request, such as INTERNET_OPTION_RECEIVE_TIMEOUT
+    // in milliseconds; set before SendRequest. False if refused.
+    bool SetOption(DWORD option, DWORD value);
+    // Sends the request and waits for the head of the answer.
+    bool SendRequest();
     // The HTTP status of the answer (200 for OK), or 0 when there is none.
     DWORD StatusCode() const;
-    void Close() { m_url.Close(); }
+    // Waits for the next data (each wait bounded by the receive time limit),
+    // then reads what has arrived, at most `count` bytes. `read` is 0 at the
+    // end of the data; false when the connection failed or timed out.
+    bool Read(void* buffer, DWORD count, DWORD& read);
+    void Close() {
+        m_request.Close();
+        m_connection.Close();
+    }
 
 private:
-    CInternetHandle m_url;
+    // The request goes before its connection.
+    CInternetHandle m_connection;
+    CInternetHandle m_request;
 };
 
 class CInternetSession {
@@ -49,10 +60,16 @@ public:
     explicit CInternetSession(const char* agent = nullptr, DWORD accessType = INTERNET_OPEN_TYPE_PRECONFIG,
                               const char* proxy = nullptr, const char* proxyBypass = nullptr, DWORD flags = 0);
 
-    // The opened file, or null when the URL could not be opened.
-    std::unique_ptr<CInternetFile> OpenURL(const std::string& url, DWORD_PTR context = 1,
-                                           DWORD flags = INTERNET_FLAG_TRANSFER_ASCII,
-                                           const char* headers = nullptr);
+    // A number option for the requests of this session, such as
+    // INTERNET_OPTION_CONNECT_TIMEOUT in milliseconds; false if refused.
+    // Not every WinINet passes a session's time limits on to its requests:
+    // set them on the request too.
+    bool SetOption(DWORD option, DWORD value);
+
+    // A GET request for an http or https URL (https adds
+    // INTERNET_FLAG_SECURE), not sent yet; null for another kind of URL or
+    // when the request could not be made.
+    std::unique_ptr<CHttpFile> OpenHttpRequest(const std::string& url, DWORD flags, DWORD_PTR context = 1);
 
 private:
     CInternetHandle m_session;

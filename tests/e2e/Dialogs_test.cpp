@@ -68,7 +68,8 @@ void RightClickAt(POINT at) {
 
 TEST(Dialogs, AutorunRegistersTheProgramPathAndRemovesIt) {
     DeleteRunValue();
-    // A folder with a blank in its name: the path is stored without quotes.
+    // A folder with a blank in its name: the path is stored in quotes, so
+    // that Windows does not read it as "...\autorun" with arguments.
     TallvoxProcess tallvox("autorun with blanks");
     ASSERT_TRUE(tallvox.Start());
     ::PostMessageA(tallvox.Window(), WM_KEYDOWN, 'A', 1);
@@ -79,7 +80,7 @@ TEST(Dialogs, AutorunRegistersTheProgramPathAndRemovesIt) {
     EXPECT_EQ("Enable Autorun and Tallvox will start on each Windows startup.", ItemText(dialog, IDC_AUTORUN_TEXT));
 
     Click(dialog, IDC_AUTORUN_BUTTON);
-    EXPECT_EQ(tallvox.Folder() + "\\Tallvox.exe", RunValue());
+    EXPECT_EQ("\"" + tallvox.Folder() + "\\Tallvox.exe\"", RunValue());
     EXPECT_EQ("Disable", ItemText(dialog, IDC_AUTORUN_BUTTON));
     EXPECT_EQ("Disable Autorun...", ItemText(dialog, IDC_AUTORUN_TEXT));
 
@@ -92,17 +93,43 @@ TEST(Dialogs, AutorunRegistersTheProgramPathAndRemovesIt) {
     DeleteRunValue();
 }
 
-TEST(Dialogs, AutorunOpensInTheDisableStateWhenRegistered) {
-    const char path[] = "C:\\Somewhere\\Tallvox.exe";
-    ASSERT_TRUE(SetRunValue(REG_SZ, path, sizeof path));
-
+// Autorun is on only when the value starts this very program: after the
+// program has moved, the dialog offers to enable it again.
+TEST(Dialogs, AutorunIsOnOnlyWhenTheValueNamesThisProgram) {
     TallvoxProcess tallvox("autorun-registered");
     ASSERT_TRUE(tallvox.Start());
+    std::string upper = tallvox.Folder() + "\\TALLVOX.EXE";
+    for (char& c : upper) c = static_cast<char>(::toupper(static_cast<unsigned char>(c)));
+    const struct {
+        std::string value;
+        const char* button;
+    } cases[] = {
+        {"\"" + tallvox.Folder() + "\\Tallvox.exe\"", "Disable"},
+        {tallvox.Folder() + "\\Tallvox.exe", "Disable"},  // as earlier versions wrote it
+        {upper, "Disable"},
+        {"\"C:\\Somewhere\\Tallvox.exe\"", "Enable"},  // a copy elsewhere, or this one before it moved
+        {"C:\\Somewhere\\Tallvox.exe", "Enable"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(SetRunValue(REG_SZ, c.value.c_str(), static_cast<DWORD>(c.value.size() + 1)));
+        ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_AUTORUN, 0);
+        const HWND dialog = WaitForProgramDialog(tallvox.Window());
+        ASSERT_NE(nullptr, dialog) << c.value;
+        EXPECT_EQ(c.button, ItemText(dialog, IDC_AUTORUN_BUTTON)) << c.value;
+        EXPECT_EQ(std::string(c.button) == "Disable" ? "Disable Autorun..."
+                                                     : "Enable Autorun and Tallvox will start on each Windows startup.",
+                  ItemText(dialog, IDC_AUTORUN_TEXT))
+            << c.value;
+        ASSERT_TRUE(PressDialogButton(dialog, IDCANCEL)) << c.value;
+    }
+
+    // Enabling replaces the other program's path with this one.
     ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_AUTORUN, 0);
     const HWND dialog = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, dialog);
+    Click(dialog, IDC_AUTORUN_BUTTON);
+    EXPECT_EQ("\"" + tallvox.Folder() + "\\Tallvox.exe\"", RunValue());
     EXPECT_EQ("Disable", ItemText(dialog, IDC_AUTORUN_BUTTON));
-    EXPECT_EQ("Disable Autorun...", ItemText(dialog, IDC_AUTORUN_TEXT));
     ASSERT_TRUE(PressDialogButton(dialog, IDCANCEL));
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
     DeleteRunValue();
@@ -120,7 +147,7 @@ TEST(Dialogs, AValueOfAnotherTypeCountsAsOffAndEnablingReplacesIt) {
     ASSERT_NE(nullptr, dialog);
     EXPECT_EQ("Enable", ItemText(dialog, IDC_AUTORUN_BUTTON));
     Click(dialog, IDC_AUTORUN_BUTTON);
-    EXPECT_EQ(tallvox.Folder() + "\\Tallvox.exe", RunValue());
+    EXPECT_EQ("\"" + tallvox.Folder() + "\\Tallvox.exe\"", RunValue());
     EXPECT_EQ("Disable", ItemText(dialog, IDC_AUTORUN_BUTTON));
     ASSERT_TRUE(PressDialogButton(dialog, IDCANCEL));
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());

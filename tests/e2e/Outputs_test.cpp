@@ -97,3 +97,20 @@ TEST(Outputs, HelpIsWrittenOnceByteForByteAndAnEditedOneIsKept) {
     CloseNotepads();
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
+
+// F6 opens the date and time panel through the system folder's rundll32.exe:
+// one planted beside Tallvox, first in the search order for a bare name,
+// never runs.
+TEST(Outputs, F6NeverRunsARundll32PlantedBesideTheProgram) {
+    char self[MAX_PATH] = {};
+    const std::string tests(self, ::GetModuleFileNameA(nullptr, self, MAX_PATH));
+    const std::string planted = tests.substr(0, tests.find_last_of('\\')) + "\\tallvox_planted_program.exe";
+    TallvoxProcess tallvox("outputs-planted-rundll32");
+    ASSERT_TRUE(::CopyFileA(planted.c_str(), (tallvox.Folder() + "\\rundll32.exe").c_str(), FALSE)) << planted;
+    ASSERT_TRUE(tallvox.Start());
+    ::PostMessageA(tallvox.Window(), WM_KEYDOWN, VK_F6, 1);
+    // Started by mistake, the planted program leaves its mark well within this.
+    EXPECT_FALSE(TallvoxProcess::WaitUntil([&] { return tallvox.FileExists("rundll32.exe.ran"); }, 3000))
+        << tallvox.ReadFile("rundll32.exe.ran");
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}

@@ -1,0 +1,29 @@
+// Programs and DLLs of the Windows system folder, reached by their full path:
+// a file of the same name beside the program, in the current folder or on the
+// PATH is never taken instead.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// "<system folder>\<fileName>"; empty when the folder cannot be read.
+std::string SystemFolderPath(const char* fileName);
+
+// Loads a DLL from the system folder only; null when it is not there.
+HMODULE LoadSystemLibrary(const char* fileName);
+
+// A program to start: the file to run, and its command line (the program's
+// quoted path followed by the arguments).
+struct SystemCommand {
+    std::string program;
+    std::string commandLine;
+};
+
+// The system folder's program `fileName` with `arguments`; an empty program
+// when the folder cannot be read.
+SystemCommand SystemProgramCommand(const char* fileName, const std::string& arguments);
+
+// Starts the command's program by its path, searching nowhere, with the
+// program's folder as its current folder; false when it could not be
+// started. The new process is not waited for.
+bool StartSystemCommand(const SystemCommand& command, int showCommand);
