@@ -36,7 +36,7 @@ HBITMAP CTallvoxDlg::CaptureWindow(HWND window, bool wholeWindow) {
     // The clipboard gets a copy of its own: it deletes what it holds whenever
     // anyone empties it, perhaps while the file name is still being chosen.
     HANDLE forClipboard = ::CopyImage(captured, IMAGE_BITMAP, 0, 0, 0);
-    if (!PutOnClipboard(m_hWnd, CF_BITMAP, forClipboard) && forClipboard) ::DeleteObject(forClipboard);
+    if (!m_offerCapture.Offer(m_hWnd, CF_BITMAP, forClipboard) && forClipboard) ::DeleteObject(forClipboard);
     return captured;
 }
 
@@ -57,9 +57,7 @@ void CTallvoxDlg::TakeScreenshot() {
     m_bmpCapture.DeleteObject();
     ShowWindow(SW_SHOW);
 
-    // The capture was offered only while the file was being chosen.
-    if (::OpenClipboard(m_hWnd)) {
-        ::EmptyClipboard();
-        ::CloseClipboard();
-    }
+    // The capture was offered only while the file was being chosen; what
+    // the user copied meanwhile stays.
+    m_offerCapture.Withdraw();
 }
