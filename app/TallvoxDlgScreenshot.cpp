@@ -4,7 +4,7 @@
 
 #include "app/BitmapFileWriter.h"
 #include "app/ClipboardText.h"
-#include "framework/FileDialog.h"
+#include "app/SaveAs.h"
 
 HBITMAP CTallvoxDlg::CaptureWindow(HWND window, bool wholeWindow) {
     // Paints still pending (a line whose text just changed) land first, so
@@ -45,9 +45,8 @@ void CTallvoxDlg::TakeScreenshot() {
     const HBITMAP captured = CaptureWindow(m_hWnd, true);
     ShowWindow(SW_HIDE);
 
-    const std::string chosen = AskSaveFileName("Save screen shot as...", "*.bmp");
-    if (!chosen.empty()) {
-        const std::string path = chosen + ".bmp";
+    const std::string path = ChooseSavePath("Save screen shot as...", ".bmp");
+    if (!path.empty()) {
         if (captured && WriteBitmapFile(m_dcCapture.GetSafeHdc(), captured, path))
             AskToOpen("Screen shot correctly written.\nDo you want to open it ?", path);
         else

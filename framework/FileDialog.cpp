@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-std::string AskSaveFileName(const char* title, const char* pattern) {
+std::string AskSaveFileName(const char* title, const char* pattern, const char* defaultExtension) {
     // The filter is a list of label/pattern pairs ending in an empty string.
     const std::string filter = std::string(pattern) + '\0' + pattern + '\0';
     char chosen[MAX_PATH] = {};
@@ -13,5 +13,7 @@ std::string AskSaveFileName(const char* title, const char* pattern) {
     ofn.lpstrFile = chosen;
     ofn.nMaxFile = sizeof chosen;
     ofn.lpstrTitle = title;
+    ofn.lpstrDefExt = defaultExtension;
+    ofn.Flags = OFN_OVERWRITEPROMPT;
     return ::GetSaveFileNameA(&ofn) ? std::string(chosen) : std::string();
 }
