@@ -23,3 +23,21 @@ bool SetClipboardText(HWND owner, const std::string& text) {
     ::GlobalFree(block);
     return false;
 }
+
+bool CClipboardOffer::Offer(HWND owner, UINT format, HANDLE data) {
+    m_offered = PutOnClipboard(owner, format, data);
+    m_owner = owner;
+    // Read once the clipboard is closed: closing it counts as a change too.
+    m_sequence = ::GetClipboardSequenceNumber();
+    return m_offered;
+}
+
+void CClipboardOffer::Withdraw() {
+    if (!m_offered) return;
+    m_offered = false;
+    if (!::OpenClipboard(m_owner)) return;
+    // Anyone who copied since has emptied the clipboard, which made them its
+    // owner and moved the sequence number on.
+    if (::GetClipboardOwner() == m_owner && ::GetClipboardSequenceNumber() == m_sequence) ::EmptyClipboard();
+    ::CloseClipboard();
+}

@@ -13,3 +13,20 @@ bool PutOnClipboard(HWND owner, UINT format, HANDLE data);
 // The text as one CF_TEXT block. When it fails the clipboard is left as it
 // was.
 bool SetClipboardText(HWND owner, const std::string& text);
+
+// Data offered on the clipboard for a while: taken back afterwards only when
+// the clipboard still holds it, so whatever anyone copied in the meantime,
+// in this program or another, stays.
+class CClipboardOffer {
+public:
+    // As PutOnClipboard; true when the clipboard took the data.
+    bool Offer(HWND owner, UINT format, HANDLE data);
+    // Empties the clipboard if it is still as Offer left it (same owner,
+    // same sequence number); otherwise leaves it alone.
+    void Withdraw();
+
+private:
+    HWND m_owner = nullptr;
+    DWORD m_sequence = 0;
+    bool m_offered = false;
+};

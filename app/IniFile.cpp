@@ -1,9 +1,10 @@
 #include "app/IniFile.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
+#include "app/SettingValues.h"
+#include "framework/ModuleName.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -89,8 +90,12 @@ std::string CIniFile::AppName() { return AfxGetAppName(); }
 std::string CIniFile::ReadString(const char* key, const char* defaultText)
 {
     char value[256] = {};
-    ::GetPrivateProfileStringA(m_strSection.c_str(), key, defaultText, value, sizeof value,
-                               m_strFile.c_str());
+    // A path cut short or taken as relative would read some other file.
+    if (IsUsableFilePath(m_strFile))
+        ::GetPrivateProfileStringA(m_strSection.c_str(), key, defaultText, value, sizeof value,
+                                   m_strFile.c_str());
+    else
+        lstrcpynA(value, defaultText, sizeof value);
     value[sizeof value - 1] = '\0';
     const std::size_t length = std::strlen(value);
     const std::size_t kept = length < sizeof m_szValue - 1 ? length : sizeof m_szValue - 1;
@@ -101,29 +106,19 @@ std::string CIniFile::ReadString(const char* key, const char* defaultText)
 
 int CIniFile::ReadInt(const char* key, int defaultValue)
 {
-    return std::atoi(ReadString(key, FormatInt(defaultValue).c_str()).c_str());
+    return ParseIntSetting(ReadString(key, FormatInt(defaultValue).c_str()));
 }
 
 bool CIniFile::ReadBool(const char* key, bool defaultValue)
 {
-    return std::atoi(ReadString(key, FormatInt(defaultValue ? 1 : 0).c_str()).c_str()) != 0;
+    return ParseBoolSetting(ReadString(key, FormatInt(defaultValue ? 1 : 0).c_str()));
 }
 
 COLORREF CIniFile::ReadColor(const char* key, COLORREF defaultColor)
 {
-    int red = GetRValue(defaultColor);
-    int green = GetGValue(defaultColor);
-    int blue = GetBValue(defaultColor);
-    const std::string text = ReadString(key, FormatColor(red, green, blue).c_str());
-    // sscanf stops at the first mismatch and leaves the later components alone,
-    // so they keep the default's values.
-#ifdef _MSC_VER
-    sscanf_s(text.c_str(), "RGB(%d,%d,%d)", &red, &green, &blue);
-#else
-    std::sscanf(text.c_str(), "RGB(%d,%d,%d)", &red, &green, &blue);
-#endif
-    return RGB(static_cast<BYTE>(red & 0xFF), static_cast<BYTE>(green & 0xFF),
-               static_cast<BYTE>(blue & 0xFF));
+    const std::string text =
+        ReadString(key, FormatColor(GetRValue(defaultColor), GetGValue(defaultColor), GetBValue(defaultColor)).c_str());
+    return ParseColorSetting(text, defaultColor & 0x00FFFFFFu);
 }
 
 bool CIniFile::WriteInt(const char* key, int value)
@@ -143,5 +138,8 @@ void CIniFile::WriteColor(const char* key, COLORREF color)
 
 bool CIniFile::WriteValue(const char* key, const char* value)
 {
-    return ::WritePrivateProfileStringA(m_strSection.c_str(), key, value, m_strFile.c_str()) != FALSE;
+    const bool written = IsUsableFilePath(m_strFile) &&
+                         ::WritePrivateProfileStringA(m_strSection.c_str(), key, value, m_strFile.c_str()) != FALSE;
+    if (!written && m_onWriteFailed) m_onWriteFailed(m_strFile);
+    return written;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 class CIniFile {
@@ -23,15 +24,24 @@ public:
     static std::string MakeAbsolute(const std::string& file);
     static std::string AppName();
 
+    // Called with the file's name whenever a write does not reach it.
+    using WriteFailureHandler = std::function<void(const std::string& file)>;
+    void SetWriteFailureHandler(const WriteFailureHandler& handler) { m_onWriteFailed = handler; }
+    const WriteFailureHandler& GetWriteFailureHandler() const { return m_onWriteFailed; }
+
     // The value text, or the default when the file, section or key is
-    // missing. The text is also kept in m_szValue.
+    // missing, or the file's path can't be used (see IsUsableFilePath). The
+    // text is also kept in m_szValue.
     std::string ReadString(const char* key, const char* defaultText);
+    // Read as ParseIntSetting and ParseBoolSetting do (atoi, without wrapping).
     int ReadInt(const char* key, int defaultValue);
     bool ReadBool(const char* key, bool defaultValue);
-    // "RGB(r,g,b)"; components that don't parse keep the default's.
+    // "RGB(r,g,b)"; components that don't parse keep the default's, the
+    // others are held to 0..255 (ParseColorSetting).
     COLORREF ReadColor(const char* key, COLORREF defaultColor);
 
-    // True when the value reached the file.
+    // True when the value reached the file. A path that can't be used is
+    // not written to at all. Either failure is passed to the handler.
     bool WriteInt(const char* key, int value);
     void WriteBool(const char* key, bool value);
     void WriteColor(const char* key, COLORREF color);
@@ -42,4 +52,6 @@ public:
 
 private:
     bool WriteValue(const char* key, const char* value);
+
+    WriteFailureHandler m_onWriteFailed;
 };

@@ -15,7 +15,7 @@ public:
     // TRUE without doing anything when USER32.dll could not be loaded; FALSE
     // when the function is missing; otherwise the function's own result.
     BOOL SetLayeredAttributes(HWND window, COLORREF key, BYTE alpha, DWORD flags);
-    // Percentage: low 8 bits, capped at 100 (see OpacityAlpha).
+    // Percentage held to 0..100 (see OpacityAlpha).
     BOOL SetOpacity(HWND window, int percentage);
 
 private:

@@ -23,7 +23,10 @@ CTallvoxDlg::CTallvoxDlg(CWnd* parent, const VoiceFactory& createVoice)
     : CTrayIconDlg(IDD_TALLVOX_DIALOG, parent),
       m_hIcon(AfxLoadIcon(IDR_MAINFRAME)),
       m_speech(createVoice),
-      m_strModuleDir(ModuleFolder(AfxGetModulePath())) {}
+      m_strModuleDir(ModuleFolder(AfxGetModulePath())) {
+    m_unsavedSettings.Watch(m_ini);
+    m_unsavedSettings.Watch(m_settings);
+}
 
 CTallvoxDlg::~CTallvoxDlg() {
     KillTimer(IDT_REFRESH);
@@ -130,6 +133,7 @@ void CTallvoxDlg::InitMainWindow() {
     LoadTrayIcon(IDR_MAINFRAME);
     LoadTrayMenu(IDR_TRAY_MENU);
 
+    m_unsavedSettings.SetOwner(m_hWnd);
     m_settings.LoadOrCreate();
 
     SetTimer(IDT_REFRESH, 1000);
@@ -163,10 +167,8 @@ void CTallvoxDlg::InitMainWindow() {
     m_strInstallDateLine = "- OS Installation Date: " + GetInstallDateText();
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
 
-    char helpPath[MAX_PATH + 16] = {};
-    lstrcpynA(helpPath, m_strModuleDir.c_str(), MAX_PATH);
-    ::PathAddBackslashA(helpPath);
-    m_strHelpPath = std::string(helpPath) + "Help.txt";
+    // Whole, however long: a folder cut short would be some other folder.
+    m_strHelpPath = FileInFolder(m_strModuleDir, "Help.txt");
 
     if (m_osVersion.IsNt5OrLater()) {
         m_layered.AddLayeredStyle(m_hWnd);

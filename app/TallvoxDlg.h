@@ -8,10 +8,12 @@
 #include "facts/FactsReport.h"
 #include "facts/TimeFacts.h"
 #include "facts/TimeTypes.h"
+#include "app/ClipboardText.h"
 #include "app/IniFile.h"
 #include "app/LayeredWindow.h"
 #include "app/OsVersion.h"
 #include "app/TallvoxSettings.h"
+#include "app/UnsavedSettingsNotice.h"
 #include "app/UpdateCheck.h"
 #include "controls/AnalogClock.h"
 #include "controls/HoverButton.h"
@@ -149,11 +151,13 @@ private:
     COsVersion m_osVersion;
     CIniFile m_ini;
     CTallvoxSettings m_settings;
+    CUnsavedSettingsNotice m_unsavedSettings;
     CSpeechWorker m_speech;
     CPen m_penBack;
     CLayeredWindow m_layered;
     CWindowDC m_dcCapture;
     CBitmap m_bmpCapture;
+    CClipboardOffer m_offerCapture;
 
     TimeFacts m_timeFacts;
     InstallDateTime m_installDate;

@@ -7,15 +7,18 @@
 
 #include "app/ClipboardText.h"
 #include "app/DateTimePanel.h"
+#include "app/SaveAs.h"
 #include "app/SystemNames.h"
 #include "app/WholeFile.h"
-#include "framework/FileDialog.h"
+#include "framework/ModuleName.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 
 namespace {
 
 void OpenWithShell(const std::string& path) {
+    // A path too long for the shell's 8-bit calls could be cut to another file's.
+    if (!IsUsableFilePath(path)) return;
     ::ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
 }
 
@@ -43,10 +46,9 @@ void CTallvoxDlg::AskToOpen(const char* question, const std::string& path) {
 }
 
 void CTallvoxDlg::WriteReport() {
-    const std::string chosen = AskSaveFileName("Save as...", "*.txt");
-    if (chosen.empty()) return;
+    const std::string path = ChooseSavePath("Save as...", ".txt");
+    if (path.empty()) return;
 
-    const std::string path = ReportFileName(chosen);
     // A report that did not reach the disk must not be announced as written.
     if (!WriteWholeFile(path, BuildReportText(GatherFacts()))) {
         ShowFileError();

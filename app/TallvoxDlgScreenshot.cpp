@@ -4,7 +4,7 @@
 
 #include "app/BitmapFileWriter.h"
 #include "app/ClipboardText.h"
-#include "framework/FileDialog.h"
+#include "app/SaveAs.h"
 
 HBITMAP CTallvoxDlg::CaptureWindow(HWND window, bool wholeWindow) {
     // Paints still pending (a line whose text just changed) land first, so
@@ -36,7 +36,7 @@ HBITMAP CTallvoxDlg::CaptureWindow(HWND window, bool wholeWindow) {
     // The clipboard gets a copy of its own: it deletes what it holds whenever
     // anyone empties it, perhaps while the file name is still being chosen.
     HANDLE forClipboard = ::CopyImage(captured, IMAGE_BITMAP, 0, 0, 0);
-    if (!PutOnClipboard(m_hWnd, CF_BITMAP, forClipboard) && forClipboard) ::DeleteObject(forClipboard);
+    if (!m_offerCapture.Offer(m_hWnd, CF_BITMAP, forClipboard) && forClipboard) ::DeleteObject(forClipboard);
     return captured;
 }
 
@@ -45,9 +45,8 @@ void CTallvoxDlg::TakeScreenshot() {
     const HBITMAP captured = CaptureWindow(m_hWnd, true);
     ShowWindow(SW_HIDE);
 
-    const std::string chosen = AskSaveFileName("Save screen shot as...", "*.bmp");
-    if (!chosen.empty()) {
-        const std::string path = chosen + ".bmp";
+    const std::string path = ChooseSavePath("Save screen shot as...", ".bmp");
+    if (!path.empty()) {
         if (captured && WriteBitmapFile(m_dcCapture.GetSafeHdc(), captured, path))
             AskToOpen("Screen shot correctly written.\nDo you want to open it ?", path);
         else
@@ -57,9 +56,7 @@ void CTallvoxDlg::TakeScreenshot() {
     m_bmpCapture.DeleteObject();
     ShowWindow(SW_SHOW);
 
-    // The capture was offered only while the file was being chosen.
-    if (::OpenClipboard(m_hWnd)) {
-        ::EmptyClipboard();
-        ::CloseClipboard();
-    }
+    // The capture was offered only while the file was being chosen; what
+    // the user copied meanwhile stays.
+    m_offerCapture.Withdraw();
 }

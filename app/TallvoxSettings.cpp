@@ -28,9 +28,7 @@ const COLORREF kDefaultBackground = RGB(255, 255, 255);
 std::string DefaultsFile(const std::string& folder)
 {
     if (folder.empty()) return CTallvoxSettings::kDefaultsFileName;
-    std::string path = folder;
-    if (path[path.size() - 1] != '\\') path += '\\';
-    return path + CTallvoxSettings::kDefaultsFileName;
+    return FileInFolder(folder, CTallvoxSettings::kDefaultsFileName);
 }
 
 }  // namespace
@@ -47,13 +45,14 @@ CTallvoxSettings::CTallvoxSettings(const std::string& file, const std::string& s
 bool CTallvoxSettings::DefaultsFileExists(const std::string& folder)
 {
     const std::string dir = folder.empty() ? ModuleFolder(AfxGetModulePath()) : folder;
-    const std::string path = dir + "\\" + kDefaultsFileName;
-    return ::PathFileExistsA(path.c_str()) != FALSE;
+    const std::string path = FileInFolder(dir, kDefaultsFileName);
+    return IsUsableFilePath(path) && ::PathFileExistsA(path.c_str()) != FALSE;
 }
 
 void CTallvoxSettings::WriteDefaults(const std::string& folder)
 {
     CIniFile defaults(DefaultsFile(folder), std::string());
+    defaults.SetWriteFailureHandler(GetWriteFailureHandler());
     if (m_osVersion.IsNt5OrLater()) defaults.WriteInt(kOpacity, kDefaultOpacity);
     defaults.WriteColor(kBootTimeColor, kDefaultTextColor);
     defaults.WriteColor(kUptimeColor, kDefaultTextColor);

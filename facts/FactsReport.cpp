@@ -14,8 +14,6 @@ std::string BuildReportText(const FactsSnapshot& facts) {
     return text;
 }
 
-std::string ReportFileName(const std::string& chosen) { return chosen + ".txt"; }
-
 std::string BuildClipboardText(const FactsSnapshot& facts) {
     return facts.uptime + "\r\n" + facts.bootTime + "\r\n- OS Installation Date: " + facts.installDate + "\r\n" +
            facts.installTime + "\r\n" + facts.today;

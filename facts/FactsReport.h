@@ -23,9 +23,6 @@ extern const char kNameNotFound[];
 // empty line.
 std::string BuildReportText(const FactsSnapshot& facts);
 
-// The report is always written to the chosen name plus ".txt".
-std::string ReportFileName(const std::string& chosen);
-
 // Five lines joined by CR LF, without a line end after the last.
 std::string BuildClipboardText(const FactsSnapshot& facts);
 

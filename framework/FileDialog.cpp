@@ -5,7 +5,7 @@
 
 #include "framework/WinApp.h"
 
-std::string AskSaveFileName(const char* title, const char* pattern) {
+std::string AskSaveFileName(const char* title, const char* pattern, const char* defaultExtension) {
     // The filter is a list of label/pattern pairs ending in an empty string.
     const std::string filter = std::string(pattern) + '\0' + pattern + '\0';
     char chosen[MAX_PATH] = {};
@@ -16,5 +16,7 @@ std::string AskSaveFileName(const char* title, const char* pattern) {
     ofn.lpstrFile = chosen;
     ofn.nMaxFile = sizeof chosen;
     ofn.lpstrTitle = title;
+    ofn.lpstrDefExt = defaultExtension;
+    ofn.Flags = OFN_OVERWRITEPROMPT;
     return ::GetSaveFileNameA(&ofn) ? std::string(chosen) : std::string();
 }

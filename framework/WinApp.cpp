@@ -69,9 +69,15 @@ HINSTANCE AfxGetInstanceHandle() {
 HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 
 std::string AfxGetModulePath() {
-    char path[MAX_PATH + 1] = {};
-    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, n < MAX_PATH ? n : MAX_PATH);
+    // A path longer than the buffer comes back cut short (on older systems
+    // without its terminating zero): cut short, it would name the parent
+    // folder, and files meant for the program's folder would land there.
+    const std::size_t kLongestPath = 32768;
+    return ReadTextGrowing(
+        [](char* buffer, std::size_t size) -> std::size_t {
+            return ::GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(size));
+        },
+        MAX_PATH, kLongestPath);
 }
 
 std::string AfxGetAppName() {

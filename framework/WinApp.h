@@ -61,7 +61,8 @@ HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 // The application name: the program file's base name unless one was given.
 std::string AfxGetAppName();
-// The full path of the program file.
+// The full path of the program file, however long; empty when the system
+// can't tell it.
 std::string AfxGetModulePath();
 
 // A message box captioned with the application's name, owned as

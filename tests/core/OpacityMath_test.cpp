@@ -18,9 +18,10 @@ TEST(OpacityMath, AboveHundredActsAsHundred) {
     EXPECT_EQ(255, OpacityAlpha(255));
 }
 
-TEST(OpacityMath, OnlyTheLowEightBitsCount) {
-    EXPECT_EQ(0, OpacityAlpha(256));
-    EXPECT_EQ(127, OpacityAlpha(256 + 50));
-    // -1 is 255 in its low 8 bits, which is capped at 100.
-    EXPECT_EQ(255, OpacityAlpha(-1));
+TEST(OpacityMath, OutOfRangeIsHeldToTheNearestEndNeverWrapped) {
+    EXPECT_EQ(255, OpacityAlpha(256)) << "not 0, a transparent window";
+    EXPECT_EQ(255, OpacityAlpha(256 + 50));
+    EXPECT_EQ(255, OpacityAlpha(2147483647));
+    EXPECT_EQ(0, OpacityAlpha(-1)) << "below 0 is as transparent as 0";
+    EXPECT_EQ(0, OpacityAlpha(-2147483647 - 1));
 }

@@ -33,7 +33,7 @@ void CloseNotepads() {
 
 }  // namespace
 
-TEST(Outputs, SpaceSavesTheReportUnderTheChosenNamePlusTxt) {
+TEST(Outputs, SpaceSavesTheReportUnderTheChosenNameWhichKeepsItsTxt) {
     TallvoxProcess tallvox("outputs-report");
     ASSERT_TRUE(tallvox.Start());
     ::PostMessageA(tallvox.Window(), WM_KEYDOWN, VK_SPACE, 1);
@@ -46,12 +46,13 @@ TEST(Outputs, SpaceSavesTheReportUnderTheChosenNamePlusTxt) {
 
     const HWND question = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, question) << "the question after saving";
-    EXPECT_EQ(chosen + ".txt", DialogCaption(question));
+    EXPECT_EQ(chosen, DialogCaption(question));
     EXPECT_EQ("Report correctly written.\nDo you want to open it ?", MessageBoxText(question));
     ASSERT_TRUE(PressDialogButton(question, IDNO));
 
-    ASSERT_TRUE(tallvox.FileExists("facts.txt.txt"));
-    const std::vector<std::string> lines = CrLfLines(tallvox.ReadFile("facts.txt.txt"));
+    ASSERT_TRUE(tallvox.FileExists("facts.txt"));
+    EXPECT_FALSE(tallvox.FileExists("facts.txt.txt"));
+    const std::vector<std::string> lines = CrLfLines(tallvox.ReadFile("facts.txt"));
     ASSERT_EQ(9u, lines.size());
     EXPECT_EQ(0u, lines[0].rfind(" - Uptime : ", 0)) << lines[0];
     EXPECT_EQ(0u, lines[1].rfind(" - Boot Time : ", 0)) << lines[1];
@@ -64,8 +65,77 @@ TEST(Outputs, SpaceSavesTheReportUnderTheChosenNamePlusTxt) {
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
-TEST(Outputs, AReportThatCannotBeWrittenIsReportedNotAnnounced) {
+TEST(Outputs, ABareNameBecomesNameTxtAndAnExistingOneIsOnlyReplacedWhenTheUserSaysSo) {
+    TallvoxProcess tallvox("outputs-report-replace");
+    tallvox.WriteFile("notes.txt", "my notes\r\n");
+    ASSERT_TRUE(tallvox.Start());
+    const std::string notes = tallvox.Folder() + "\\notes";
+
+    // "No": the dialog stays for another name; cancelled, nothing is written.
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SAVE_REPORT, 0);
+    HWND save = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, save);
+    ASSERT_TRUE(TypeNameAndSave(save, notes));
+    HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
+    ASSERT_NE(nullptr, replace) << "the question about the existing notes.txt";
+    // Windows names the file in the question, Wine only says "File".
+    EXPECT_NE(std::string::npos, MessageBoxText(replace).find("already exists")) << MessageBoxText(replace);
+    ASSERT_TRUE(PressDialogButton(replace, IDNO));
+    ASSERT_TRUE(::IsWindowVisible(save)) << "back to the dialog";
+    ASSERT_TRUE(PressDialogButton(save, IDCANCEL));
+    EXPECT_EQ("my notes\r\n", tallvox.ReadFile("notes.txt"));
+
+    // "Yes": the report goes to notes.txt itself.
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SAVE_REPORT, 0);
+    save = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, save);
+    ASSERT_TRUE(TypeNameAndSave(save, notes));
+    replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
+    ASSERT_NE(nullptr, replace);
+    ASSERT_TRUE(PressDialogButton(replace, IDYES));
+    const HWND written = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, written);
+    EXPECT_EQ(notes + ".txt", DialogCaption(written));
+    ASSERT_TRUE(PressDialogButton(written, IDNO));
+    EXPECT_EQ(0u, tallvox.ReadFile("notes.txt").rfind(" - Uptime : ", 0));
+    EXPECT_FALSE(tallvox.FileExists("notes.txt.txt"));
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
+TEST(Outputs, AReportThatCannotReplaceTheOldFileLeavesItWholeAndIsReported) {
     TallvoxProcess tallvox("outputs-report-blocked");
+    tallvox.WriteFile("facts.txt", "old facts\r\n");
+    // Held open by an editor that lets others write but not delete it: a
+    // writer truncating the file in place would succeed, one replacing it
+    // whole can't.
+    HANDLE held = ::CreateFileA((tallvox.Folder() + "\\facts.txt").c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    ASSERT_TRUE(tallvox.Start());
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SAVE_REPORT, 0);
+
+    const HWND save = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, save);
+    ASSERT_TRUE(TypeNameAndSave(save, tallvox.Folder() + "\\facts.txt"));
+    const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
+    ASSERT_NE(nullptr, replace);
+    ASSERT_TRUE(PressDialogButton(replace, IDYES));
+
+    const HWND error = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, error);
+    EXPECT_EQ("Error", DialogCaption(error));
+    EXPECT_EQ("The file can't be created (fopen error)", MessageBoxText(error));
+    ASSERT_TRUE(PressDialogButton(error, IDOK));
+    ::CloseHandle(held);
+    EXPECT_EQ("old facts\r\n", tallvox.ReadFile("facts.txt"));
+    EXPECT_EQ((std::vector<std::string>{"Tallvox.exe", "Tallvox.ini", "facts.txt"}), tallvox.FileNames())
+        << "no temporary file left behind";
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
+TEST(Outputs, AReportThatCannotBeWrittenIsReportedNotAnnounced) {
+    TallvoxProcess tallvox("outputs-report-in-the-way");
     // A folder already has the report's name, so the file can't be created.
     ASSERT_TRUE(::CreateDirectoryA((tallvox.Folder() + "\\facts.txt").c_str(), nullptr));
     ASSERT_TRUE(tallvox.Start());
@@ -73,13 +143,19 @@ TEST(Outputs, AReportThatCannotBeWrittenIsReportedNotAnnounced) {
 
     const HWND save = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, save);
-    ASSERT_TRUE(SaveAsInDialog(save, tallvox.Folder() + "\\facts"));
+    ASSERT_TRUE(TypeNameAndSave(save, tallvox.Folder() + "\\facts"));
+    // The dialog adds ".txt" and finds the name taken.
+    const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
+    ASSERT_NE(nullptr, replace);
+    ASSERT_TRUE(PressDialogButton(replace, IDYES));
 
     const HWND error = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, error);
     EXPECT_EQ("Error", DialogCaption(error));
     EXPECT_EQ("The file can't be created (fopen error)", MessageBoxText(error));
     ASSERT_TRUE(PressDialogButton(error, IDOK));
+    EXPECT_EQ((std::vector<std::string>{"Tallvox.exe", "Tallvox.ini", "facts.txt"}), tallvox.FileNames())
+        << "the folder in the way, and no temporary file left behind";
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 

@@ -6,6 +6,7 @@ namespace {
 
 struct Search {
     HWND main;
+    HWND besides;
     HWND found;
 };
 
@@ -13,7 +14,8 @@ BOOL CALLBACK TakeOtherDialog(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     char cls[16] = {};
     ::GetClassNameA(window, cls, sizeof cls);
-    if (window != search->main && ::IsWindowVisible(window) && std::string(cls) == "#32770") {
+    if (window != search->main && window != search->besides && ::IsWindowVisible(window) &&
+        std::string(cls) == "#32770") {
         search->found = window;
         return FALSE;
     }
@@ -28,8 +30,8 @@ std::string Text(HWND window) {
 
 }  // namespace
 
-HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds) {
-    Search search{mainWindow, nullptr};
+HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds, HWND besides) {
+    Search search{mainWindow, besides, nullptr};
     const DWORD thread = ::GetWindowThreadProcessId(mainWindow, nullptr);
     TallvoxProcess::WaitUntil(
         [&] {
@@ -69,7 +71,7 @@ bool PressDialogButton(HWND dialog, int button, DWORD milliseconds) {
     return TallvoxProcess::WaitUntil([&] { return !::IsWindow(dialog); }, milliseconds);
 }
 
-bool SaveAsInDialog(HWND dialog, const std::string& name) {
+bool TypeNameAndSave(HWND dialog, const std::string& name) {
     // The file name field: a combo box in the Explorer-style dialog, an edit
     // control in the old one.
     const int kFileNameCombo = 0x47c, kFileNameEdit = 0x480;
@@ -77,5 +79,10 @@ bool SaveAsInDialog(HWND dialog, const std::string& name) {
     if (!field) field = ::GetDlgItem(dialog, kFileNameEdit);
     if (!field) return false;
     ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    return PressDialogButton(dialog, IDOK);
+    return ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK))) != FALSE;
+}
+
+bool SaveAsInDialog(HWND dialog, const std::string& name) {
+    return TypeNameAndSave(dialog, name) && TallvoxProcess::WaitUntil([&] { return !::IsWindow(dialog); }, 5000);
 }

@@ -5,9 +5,10 @@
 
 #include <string>
 
-// A visible dialog of the main window's thread other than the main window,
-// waiting up to `milliseconds` for one to appear; null if none did.
-HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds = 5000);
+// A visible dialog of the main window's thread other than the main window
+// (and `besides`, a dialog already open), waiting up to `milliseconds` for
+// one to appear; null if none did.
+HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds = 5000, HWND besides = nullptr);
 
 // The popup menu that the main window's process has open (class #32768),
 // waiting up to `milliseconds` for it; null if none opened.
@@ -17,7 +18,10 @@ HWND WaitForOpenMenu(HWND mainWindow, DWORD milliseconds = 5000);
 std::string DialogCaption(HWND dialog);
 std::string MessageBoxText(HWND dialog);
 
-// Types the name into a save dialog's file name field and saves.
+// Types the name into a save dialog's file name field and presses Save,
+// without waiting: the dialog may stay to ask a question.
+bool TypeNameAndSave(HWND dialog, const std::string& name);
+// The same, then waits until the dialog has gone.
 bool SaveAsInDialog(HWND dialog, const std::string& name);
 
 // Presses a button of the dialog and waits until the dialog has gone.

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "e2e/ProgramDialogs.h"
 #include "e2e/TallvoxProcess.h"
@@ -32,6 +33,26 @@ void PutTextOnClipboard(const char* text) {
     ::GlobalUnlock(block);
     ::SetClipboardData(CF_TEXT, block);
     ::CloseClipboard();
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!::OpenClipboard(nullptr)) return "<clipboard busy>";
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
+            text = bytes;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+// Returns once the window's thread is back in its message loop, so the
+// command that was running has finished.
+void WaitForCommandEnd(HWND window) {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &result);
 }
 
 }  // namespace
@@ -106,9 +127,59 @@ TEST(Screenshot, CancellingWritesNothingAndBringsTheWindowBack) {
     ASSERT_NE(nullptr, save);
     ASSERT_TRUE(PressDialogButton(save, IDCANCEL));
     EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return ::IsWindowVisible(tallvox.Window()) != FALSE; }, 5000));
+    WaitForCommandEnd(tallvox.Window());
+    EXPECT_FALSE(::IsClipboardFormatAvailable(CF_BITMAP)) << "the capture offered meanwhile is taken back";
     WIN32_FIND_DATAA found;
     HANDLE search = ::FindFirstFileA((tallvox.Folder() + "\\*.bmp").c_str(), &found);
     EXPECT_EQ(INVALID_HANDLE_VALUE, search) << "no file written";
     if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
+TEST(Screenshot, TextCopiedWhileTheNameIsChosenStaysOnTheClipboard) {
+    TallvoxProcess tallvox("screenshot-copied-meanwhile");
+    ASSERT_TRUE(tallvox.Start());
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SCREENSHOT, 0);
+    const HWND save = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, save);
+    ASSERT_TRUE(::IsClipboardFormatAvailable(CF_BITMAP));
+    PutTextOnClipboard("copied meanwhile");
+    ASSERT_TRUE(SaveAsInDialog(save, tallvox.Folder() + "\\kept"));
+    const HWND question = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, question);
+    ASSERT_TRUE(PressDialogButton(question, IDNO));
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return ::IsWindowVisible(tallvox.Window()) != FALSE; }, 5000));
+    WaitForCommandEnd(tallvox.Window());
+    EXPECT_EQ("copied meanwhile", ClipboardText());
+    EXPECT_TRUE(tallvox.FileExists("kept.bmp"));
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
+TEST(Screenshot, ASaveThatFailsLeavesTheOldFileWhole) {
+    TallvoxProcess tallvox("screenshot-blocked");
+    tallvox.WriteFile("photo.bmp", "old photo");
+    // Held open by a viewer that lets others write but not delete it: the
+    // file can be truncated in place but not replaced whole.
+    HANDLE held = ::CreateFileA((tallvox.Folder() + "\\photo.bmp").c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    ASSERT_TRUE(tallvox.Start());
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SCREENSHOT, 0);
+    const HWND save = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, save);
+    ASSERT_TRUE(TypeNameAndSave(save, tallvox.Folder() + "\\photo"));
+    const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
+    ASSERT_NE(nullptr, replace) << "the question about the existing photo.bmp";
+    ASSERT_TRUE(PressDialogButton(replace, IDYES));
+
+    const HWND error = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, error);
+    EXPECT_EQ("The file can't be created (fopen error)", MessageBoxText(error));
+    ASSERT_TRUE(PressDialogButton(error, IDOK));
+    ::CloseHandle(held);
+    EXPECT_EQ("old photo", tallvox.ReadFile("photo.bmp"));
+    EXPECT_EQ((std::vector<std::string>{"Tallvox.exe", "Tallvox.ini", "photo.bmp"}), tallvox.FileNames())
+        << "no temporary file left behind";
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }

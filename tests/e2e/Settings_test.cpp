@@ -2,6 +2,7 @@
 // next, and in force on screen.
 #include <gtest/gtest.h>
 
+#include "e2e/ProgramDialogs.h"
 #include "e2e/ScreenPixels.h"
 #include "e2e/TallvoxProcess.h"
 #include "resource.h"
@@ -94,5 +95,30 @@ TEST(Settings, LinesShowTheirSavedColoursOnTheSavedBackground) {
     ::ClientToScreen(tallvox.Window(), &inside);
     const ScreenPixels corner(RECT{inside.x, inside.y, inside.x + 1, inside.y + 1});
     EXPECT_EQ(background, corner.At(inside.x, inside.y));
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
+TEST(Settings, ASettingThatCannotBeSavedIsSaidOnceNamingTheFile) {
+    TallvoxProcess tallvox("settings-unwritable");
+    // A folder where the settings file should be: every write fails.
+    ASSERT_TRUE(::CreateDirectoryA((tallvox.Folder() + "\\Tallvox.ini").c_str(), nullptr));
+    ASSERT_TRUE(tallvox.Start());
+    EXPECT_EQ(nullptr, WaitForProgramDialog(tallvox.Window(), 500)) << "nothing to say before a change";
+
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_ALWAYS_ON_TOP, 0);
+    const HWND notice = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, notice);
+    EXPECT_EQ("Tallvox", DialogCaption(notice));
+    EXPECT_EQ("The settings can't be saved to the file\n" + tallvox.Folder() +
+                  "\\Tallvox.ini\nChanges made now are lost when Tallvox ends.",
+              MessageBoxText(notice));
+    ASSERT_TRUE(PressDialogButton(notice, IDOK));
+    EXPECT_TRUE(::GetWindowLongA(tallvox.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) << "the change holds for the run";
+
+    // Further changes of the same run fail in silence.
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SKIN_ICE, 0);
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_ALWAYS_ON_TOP, 0);
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_OPACITY_50, 0);
+    EXPECT_EQ(nullptr, WaitForProgramDialog(tallvox.Window(), 1500));
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class TallvoxProcess {
 public:
@@ -20,6 +21,8 @@ public:
     void WriteFile(const std::string& name, const std::string& text) const;
     std::string ReadFile(const std::string& name) const;
     bool FileExists(const std::string& name) const;
+    // The names of the files and folders in the folder, sorted.
+    std::vector<std::string> FileNames() const;
 
     // Starts the program and waits until its main window is up.
     bool Start();

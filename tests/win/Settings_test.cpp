@@ -4,13 +4,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <climits>
 #include <cstdio>
 #include <string>
+#include <vector>
+
+#include "DialogAnswerer.h"
 
 #include "app/IniFile.h"
 #include "app/LayeredWindow.h"
 #include "app/OsVersion.h"
 #include "app/TallvoxSettings.h"
+#include "app/UnsavedSettingsNotice.h"
 #include "framework/ModuleName.h"
 #include "framework/WinApp.h"
 
@@ -187,6 +192,14 @@ TEST_F(TallvoxSettingsFile, NumbersReadWithAtoi) {
     WriteSection("Opacity=abc\r\n");
     EXPECT_EQ(0, ini.ReadInt("Opacity", 100));
     EXPECT_STREQ("abc", ini.m_szValue);
+
+    // Too large for an int: held at its ends, not wrapped (4294967396 would
+    // wrap to 100, 4294967296 to a cleared flag).
+    WriteSection("Opacity=4294967396\r\nSkin=-99999999999\r\nTopMost_Wnd=4294967296\r\n");
+    settings.Load();
+    EXPECT_EQ(INT_MAX, settings.m_nOpacity);
+    EXPECT_EQ(INT_MIN, settings.m_nSkin);
+    EXPECT_TRUE(settings.m_bTopMost);
 }
 
 TEST_F(TallvoxSettingsFile, MalformedColoursKeepTheDefaultsRest) {
@@ -197,10 +210,11 @@ TEST_F(TallvoxSettingsFile, MalformedColoursKeepTheDefaultsRest) {
     CTallvoxSettings settings(m_file, Section());
     settings.Load();
     EXPECT_EQ(RGB(10, 20, 255), settings.m_crBackground);
-    EXPECT_EQ(RGB(44, 0, 0), settings.m_crBootTime);
+    // Out of range: the nearest end of 0..255, never the low 8 bits.
+    EXPECT_EQ(RGB(255, 0, 0), settings.m_crBootTime);
     EXPECT_EQ(RGB(0, 0, 255), settings.m_crClockSecHand);
-    EXPECT_EQ(RGB(255, 0, 7), settings.m_crUptime);
-    EXPECT_EQ(RGB(255, 0, 7), settings.ReadColor("UpTime_Text_Color", RGB(0, 0, 0)));
+    EXPECT_EQ(RGB(0, 255, 7), settings.m_crUptime);
+    EXPECT_EQ(RGB(0, 255, 7), settings.ReadColor("UpTime_Text_Color", RGB(0, 0, 0)));
     EXPECT_STREQ("RGB(-1,256,7)", settings.m_szValue) << "the last value read";
 }
 
@@ -296,6 +310,71 @@ TEST_F(TallvoxSettingsFile, UnwritableFileKeepsTheChangeForTheRunOnly) {
     reread.Load();
     EXPECT_EQ(2, reread.m_nSkin);
     EXPECT_FALSE(reread.m_bTopMost);
+}
+
+TEST_F(TallvoxSettingsFile, EveryWriteThatFailsIsPassedOnWithTheFilesName) {
+    // A folder where the file should be.
+    ASSERT_TRUE(::CreateDirectoryA(m_file.c_str(), nullptr));
+    CTallvoxSettings settings(m_file, Section());
+    std::vector<std::string> failed;
+    settings.SetWriteFailureHandler([&](const std::string& file) { failed.push_back(file); });
+    settings.Load();
+    EXPECT_EQ(RGB(255, 255, 255), settings.m_crBackground) << "read as missing";
+    settings.SaveSkin();
+    settings.SaveTopMost();
+    EXPECT_FALSE(settings.WriteInt("Opacity", 40));
+    EXPECT_EQ((std::vector<std::string>{m_file, m_file, m_file}), failed);
+
+    // The first-run defaults go through a file object of their own.
+    failed.clear();
+    settings.WriteDefaults(m_dir);
+    EXPECT_EQ(10u, failed.size());
+    EXPECT_TRUE(::RemoveDirectoryA(m_file.c_str()));
+}
+
+TEST_F(TallvoxSettingsFile, APathTooLongForTheBuffersIsNeitherReadNorWritten) {
+    // Cut to the 8-bit calls' limit, this path would name a file in m_dir.
+    const std::string tooLong = m_dir + "\\" + std::string(300, 'n') + ".ini";
+    CIniFile ini(tooLong, Section());
+    std::vector<std::string> failed;
+    ini.SetWriteFailureHandler([&](const std::string& file) { failed.push_back(file); });
+    EXPECT_FALSE(ini.WriteInt("Skin", 2));
+    EXPECT_EQ(std::vector<std::string>{tooLong}, failed);
+    EXPECT_EQ(7, ini.ReadInt("Skin", 7));
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((m_dir + "\\n*").c_str(), &found);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, search) << "nothing written in a folder cut short";
+    if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
+
+    CIniFile relative;
+    relative.m_strFile = ".ini";  // what an unknown program path would give
+    EXPECT_FALSE(relative.WriteInt("Skin", 2)) << "never into the Windows folder";
+}
+
+TEST_F(TallvoxSettingsFile, SettingsThatCannotBeSavedAreSaidOnceNamingTheFile) {
+    ASSERT_TRUE(::CreateDirectoryA(m_file.c_str(), nullptr));
+    CTallvoxSettings settings(m_file, Section());
+    CIniFile ini(m_file, Section());
+    CUnsavedSettingsNotice notice;
+    notice.Watch(settings);
+    notice.Watch(ini);
+    {
+        DialogAnswerer answerer(IDOK, nullptr);
+        settings.SaveSkin();  // returns once the message has been answered
+        settings.SaveBackgroundColor();
+        ini.WriteInt("Opacity", 50);
+        ASSERT_EQ(1u, answerer.SeenSoFar().size());
+        EXPECT_EQ("Tallvox", answerer.SeenSoFar()[0].caption);
+        EXPECT_EQ("The settings can't be saved to the file\n" + m_file + "\nChanges made now are lost when Tallvox ends.",
+                  answerer.SeenSoFar()[0].text);
+    }
+    EXPECT_TRUE(notice.Told());
+    EXPECT_TRUE(::RemoveDirectoryA(m_file.c_str()));
+
+    const std::string tooLong = m_dir + "\\" + std::string(300, 'n') + ".ini";
+    EXPECT_EQ("The settings can't be saved: the path of their file is too long.\n" + tooLong +
+                  "\nMove Tallvox to a folder with a shorter path. Changes made now are lost when Tallvox ends.",
+              CUnsavedSettingsNotice::Text(tooLong));
 }
 
 TEST(IniFile, DefaultPathIsBesideTheProgram) {
