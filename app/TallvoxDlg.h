@@ -6,6 +6,7 @@
 #include <string>
 
 #include "facts/FactsReport.h"
+#include "facts/InstallDateQuery.h"
 #include "facts/TimeFacts.h"
 #include "facts/TimeTypes.h"
 #include "app/IniFile.h"
@@ -21,6 +22,8 @@
 #include "ui/MenuXP.h"
 #include "ui/TrayIconDlg.h"
 
+class CTaskbarClock;
+
 class CTallvoxDlg : public CTrayIconDlg {
 public:
     explicit CTallvoxDlg(CWnd* parent = nullptr);
@@ -34,7 +37,8 @@ public:
     // The current local date-time as the runtime's "%c" prints it; empty when
     // the clock can't be converted.
     static std::string CurrentTimeText();
-    // Installation date (runs the query; empty on failure) and the time since.
+    // Installation date as the query answered (empty until the answer
+    // arrives, or when the query failed) and the time since.
     std::string GetInstallDateText();
     std::string GetInstallTimeText();
 
@@ -66,11 +70,20 @@ public:
 
     static constexpr UINT_PTR IDT_REFRESH = 1;
     static constexpr UINT_PTR IDT_TRAYTIP = 2;
+    // The installation-date query's answer, posted by its worker thread.
+    static constexpr UINT WM_INSTALL_DATE_ANSWER = WM_APP + 1;
+
+    // The taskbar clock the application keeps hidden: given back when the
+    // session ends, hidden again on a new taskbar. None by default.
+    void SetTaskbarClock(CTaskbarClock* taskbarClock) { m_pTaskbarClock = taskbarClock; }
 
 protected:
     // Speaks through the voice that `createVoice` makes instead of the
     // system's, for tests.
     CTallvoxDlg(CWnd* parent, const VoiceFactory& createVoice);
+    // Asks `query` for the installation date instead of WMI, for tests; set
+    // before the window is created.
+    void SetInstallDateQuery(InstallDateQuery query) { m_queryInstallDate = std::move(query); }
 
     const MessageMap* GetMessageMap() const override;
     static const MessageMap* ThisMessageMap();
@@ -78,9 +91,12 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* msg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void InitMainWindow();
 
     void OnTimer(UINT_PTR id);
+    LRESULT OnInstallDateAnswer(WPARAM, LPARAM answer);
+    LRESULT OnEndSession(WPARAM ending, LPARAM);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnSize(UINT type, int cx, int cy);
@@ -155,8 +171,12 @@ private:
     CBitmap m_bmpCapture;
 
     TimeFacts m_timeFacts;
+    InstallDateQuery m_queryInstallDate;
+    CInstallDateWorker m_installDateWorker;
     InstallDateTime m_installDate;
     bool m_bInstallDateKnown = false;  // the elapsed line stays empty until then
+    std::string m_strInstallDateText;  // the date as the query answered
+    CTaskbarClock* m_pTaskbarClock = nullptr;
 
     std::string m_strUptimeText;
     std::string m_strTrayTip;
