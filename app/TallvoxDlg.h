@@ -19,6 +19,7 @@
 #include "framework/WindowDC.h"
 #include "speech/SpeechWorker.h"
 #include "ui/ColorStatic.h"
+#include "ui/MenuIcons.h"
 #include "ui/MenuXP.h"
 #include "ui/TrayIconDlg.h"
 
@@ -169,6 +170,7 @@ private:
     CLayeredWindow m_layered;
     CWindowDC m_dcCapture;
     CBitmap m_bmpCapture;
+    CMenuIcons m_menuIcons;  // loaded once, copied into every menu built
 
     TimeFacts m_timeFacts;
     InstallDateQuery m_queryInstallDate;
