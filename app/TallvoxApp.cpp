@@ -4,6 +4,7 @@
 
 #include "app/TallvoxDlg.h"
 #include "app/TaskbarClock.h"
+#include "framework/ComApartment.h"
 
 // The one application object.
 CTallvoxApp theApp;
@@ -11,29 +12,36 @@ CTallvoxApp theApp;
 // A second main-window object that never gets a window: its speech worker
 // says "good bye" after the shown window has ended. It outlives that window,
 // so the farewell is spoken while the window is torn down, and its
-// destruction at process end waits for the sentence in progress.
+// destruction at process end waits for it (a few seconds at most).
 CTallvoxDlg theFarewell(nullptr);
 
 BOOL CTallvoxApp::InitInstance() {
     ::InitCommonControls();
     CWinApp::InitInstance();
+    // The shell calls made from the window (opening files and pages) expect
+    // COM on this thread.
+    const CComApartment apartment;
 
-    HideTaskbarClock();
+    // Given back however the window ends: closed, never created, a quit
+    // request, the session's end (there the window gives it back itself,
+    // since the process may be ended straight after).
+    CTaskbarClock taskbarClock;
+    taskbarClock.Hide();
 
     INT_PTR result;
     {
         CTallvoxDlg dialog(nullptr);
+        dialog.SetTaskbarClock(&taskbarClock);
         m_pMainWnd = &dialog;
         result = dialog.DoModal();
-        if (result == IDOK || result == IDCANCEL) {
-            theFarewell.Speak("good bye");
-            ShowTaskbarClock();
-        }
+        if (result == IDOK || result == IDCANCEL) theFarewell.Speak("good bye");
+        taskbarClock.Restore();
         m_pMainWnd = nullptr;
     }
 
     // The exit code tells how the window ended: 1 "Exit" or Escape, 2 the
-    // close box, -1 the window could not be created.
+    // close box or the session's end, -1 the window could not be created or
+    // a quit request ended its loop.
     m_nExitCode = static_cast<int>(result);
     return FALSE;
 }

@@ -8,6 +8,8 @@
 #include "app/Credits.h"
 #include "app/LayoutMath.h"
 #include "app/SkinTable.h"
+#include "app/TaskbarClock.h"
+#include "app/UpdateCheck.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/InstallDateText.h"
 #include "facts/UptimeText.h"
@@ -23,6 +25,7 @@ CTallvoxDlg::CTallvoxDlg(CWnd* parent, const VoiceFactory& createVoice)
     : CTrayIconDlg(IDD_TALLVOX_DIALOG, parent),
       m_hIcon(AfxLoadIcon(IDR_MAINFRAME)),
       m_speech(createVoice),
+      m_queryInstallDate(&QueryInstallDate),
       m_strModuleDir(ModuleFolder(AfxGetModulePath())) {
     m_unsavedSettings.Watch(m_ini);
     m_unsavedSettings.Watch(m_settings);
@@ -45,6 +48,8 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnMessage(WM_SIZING, &msg::Raw<T, &T::OnSizing>),
         OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
         OnMessage(WM_CONTEXTMENU, &msg::Raw<T, &T::OnContextMenu>),
+        OnMessage(WM_INSTALL_DATE_ANSWER, &msg::Raw<T, &T::OnInstallDateAnswer>),
+        OnMessage(WM_ENDSESSION, &msg::Raw<T, &T::OnEndSession>),
         OnCommand(ID_TRAY_RESTORE, &msg::Void<T, &T::OnRestore>),
         OnCommand(ID_MINIMIZE, &msg::Void<T, &T::OnMinimize>),
         OnCommand(IDOK, &msg::Void<T, &T::OnExit>),
@@ -164,8 +169,12 @@ void CTallvoxDlg::InitMainWindow() {
     m_lineBootTime.SetWindowText(m_strBootLine);
     styleLine(m_lineInstallTime, IDC_LINE_INSTALL_TIME, m_settings.m_crInstallTime);
     styleLine(m_lineInstallDate, IDC_LINE_INSTALL_DATE, m_settings.m_crInstallDate);
+    // WMI can take many seconds to answer (or never does): the window shows
+    // and ticks meanwhile, and the line reads as for a failed query until
+    // the answer arrives.
     m_strInstallDateLine = "- OS Installation Date: " + GetInstallDateText();
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
+    m_installDateWorker.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, m_queryInstallDate);
 
     // Whole, however long: a folder cut short would be some other folder.
     m_strHelpPath = FileInFolder(m_strModuleDir, "Help.txt");
@@ -258,6 +267,37 @@ void CTallvoxDlg::OnTimer(UINT_PTR id) {
     } else {
         Default();
     }
+}
+
+// The lines fill as they would have at start-up: the date now, the time
+// since at the next refresh tick. A failed query leaves them as they are.
+LRESULT CTallvoxDlg::OnInstallDateAnswer(WPARAM, LPARAM answer) {
+    const std::unique_ptr<InstallDateAnswer> received = m_installDateWorker.Receive(answer);
+    InstallDateTime parsed;
+    std::string text;
+    if (!received || !received->ok || !ParseCimDateTime(received->cimText, &parsed, &text)) return 0;
+    m_installDate = parsed;
+    m_bInstallDateKnown = true;
+    m_strInstallDateText = text;
+    m_strInstallDateLine = "- OS Installation Date: " + text;
+    m_lineInstallDate.SetWindowText(m_strInstallDateLine);
+    return 0;
+}
+
+// The process may be ended as soon as this returns, so the taskbar clock is
+// given back here rather than on the way out of the loop.
+LRESULT CTallvoxDlg::OnEndSession(WPARAM ending, LPARAM) {
+    if (ending) {
+        if (m_pTaskbarClock) m_pTaskbarClock->Restore();
+        EndDialog(IDCANCEL);
+    }
+    return 0;
+}
+
+LRESULT CTallvoxDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A restarted Explorer brings a taskbar with its clock shown.
+    if (message == TaskbarCreatedMessage() && m_pTaskbarClock) m_pTaskbarClock->HideAgain();
+    return CTrayIconDlg::WindowProc(message, wParam, lParam);
 }
 
 void CTallvoxDlg::OnPaint() {
@@ -364,14 +404,7 @@ std::string CTallvoxDlg::GetBootTimeText() { return m_timeFacts.BootTimeText(::G
 
 std::string CTallvoxDlg::GetTodayText() { return TimeFacts::TodayText(_time64(nullptr)); }
 
-std::string CTallvoxDlg::GetInstallDateText() {
-    std::string cim, text;
-    InstallDateTime parsed;
-    if (!QueryInstallDate(&cim) || !ParseCimDateTime(cim, &parsed, &text)) return std::string();
-    m_installDate = parsed;
-    m_bInstallDateKnown = true;
-    return text;
-}
+std::string CTallvoxDlg::GetInstallDateText() { return m_strInstallDateText; }
 
 std::string CTallvoxDlg::GetInstallTimeText() {
     if (!m_bInstallDateKnown) return std::string();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "facts/FactsReport.h"
+#include "facts/InstallDateQuery.h"
 #include "facts/TimeFacts.h"
 #include "facts/TimeTypes.h"
 #include "app/ClipboardText.h"
@@ -21,8 +22,11 @@
 #include "framework/WindowDC.h"
 #include "speech/SpeechWorker.h"
 #include "ui/ColorStatic.h"
+#include "ui/MenuIcons.h"
 #include "ui/MenuXP.h"
 #include "ui/TrayIconDlg.h"
+
+class CTaskbarClock;
 
 class CTallvoxDlg : public CTrayIconDlg {
 public:
@@ -37,7 +41,8 @@ public:
     // The current local date-time as the runtime's "%c" prints it; empty when
     // the clock can't be converted.
     static std::string CurrentTimeText();
-    // Installation date (runs the query; empty on failure) and the time since.
+    // Installation date as the query answered (empty until the answer
+    // arrives, or when the query failed) and the time since.
     std::string GetInstallDateText();
     std::string GetInstallTimeText();
 
@@ -69,11 +74,20 @@ public:
 
     static constexpr UINT_PTR IDT_REFRESH = 1;
     static constexpr UINT_PTR IDT_TRAYTIP = 2;
+    // The installation-date query's answer, posted by its worker thread.
+    static constexpr UINT WM_INSTALL_DATE_ANSWER = WM_APP + 1;
+
+    // The taskbar clock the application keeps hidden: given back when the
+    // session ends, hidden again on a new taskbar. None by default.
+    void SetTaskbarClock(CTaskbarClock* taskbarClock) { m_pTaskbarClock = taskbarClock; }
 
 protected:
     // Speaks through the voice that `createVoice` makes instead of the
     // system's, for tests.
     CTallvoxDlg(CWnd* parent, const VoiceFactory& createVoice);
+    // Asks `query` for the installation date instead of WMI, for tests; set
+    // before the window is created.
+    void SetInstallDateQuery(InstallDateQuery query) { m_queryInstallDate = std::move(query); }
 
     const MessageMap* GetMessageMap() const override;
     static const MessageMap* ThisMessageMap();
@@ -81,9 +95,12 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* msg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void InitMainWindow();
 
     void OnTimer(UINT_PTR id);
+    LRESULT OnInstallDateAnswer(WPARAM, LPARAM answer);
+    LRESULT OnEndSession(WPARAM ending, LPARAM);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnSize(UINT type, int cx, int cy);
@@ -158,10 +175,15 @@ private:
     CWindowDC m_dcCapture;
     CBitmap m_bmpCapture;
     CClipboardOffer m_offerCapture;
+    CMenuIcons m_menuIcons;  // loaded once, copied into every menu built
 
     TimeFacts m_timeFacts;
+    InstallDateQuery m_queryInstallDate;
+    CInstallDateWorker m_installDateWorker;
     InstallDateTime m_installDate;
     bool m_bInstallDateKnown = false;  // the elapsed line stays empty until then
+    std::string m_strInstallDateText;  // the date as the query answered
+    CTaskbarClock* m_pTaskbarClock = nullptr;
 
     std::string m_strUptimeText;
     std::string m_strTrayTip;

@@ -6,20 +6,14 @@
 
 #include <memory>
 
-#include "framework/WinApp.h"
 #include "resource.h"
 #include "ui/MenuXP.h"
 
 namespace {
 
-// A private 16 x 16 copy of an icon resource: the menu entry destroys it.
-HICON MenuIcon(int id) {
-    return static_cast<HICON>(
-        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-}
-
-std::unique_ptr<CMenuXPEntry> Entry(int id, const char* label, int icon) {
-    return std::make_unique<CMenuXPEntry>(id, label, MenuIcon(icon));
+// The entry gets a private copy of the icon: it destroys it.
+std::unique_ptr<CMenuXPEntry> Entry(CMenuIcons& icons, int id, const char* label, int icon) {
+    return std::make_unique<CMenuXPEntry>(id, label, icons.Copy(icon));
 }
 
 // A submenu in the default (classic) look, with its popup handle.
@@ -37,9 +31,9 @@ struct Item {
 
 // The items in order; the one with `checkedId` carries the check mark.
 template <size_t N>
-void AppendItems(CMenuXP& menu, const Item (&items)[N], int checkedId = 0) {
+void AppendItems(CMenuXP& menu, CMenuIcons& icons, const Item (&items)[N], int checkedId = 0) {
     for (const Item& item : items)
-        menu.AppendEntry(item.id == checkedId ? MF_CHECKED : 0, Entry(item.id, item.label, item.icon));
+        menu.AppendEntry(item.id == checkedId ? MF_CHECKED : 0, Entry(icons, item.id, item.label, item.icon));
 }
 
 int SkinCommand(int skin) {
@@ -72,12 +66,12 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
         {ID_COLOR_INSTALL_TIME, "OS Install. time", IDI_COLORS},
         {ID_COLOR_SECOND_HAND, "Set clock's color of second hand", IDI_COLORS},
     };
-    AppendItems(*colours, kLineColours);
+    AppendItems(*colours, m_menuIcons, kLineColours);
     colours->AppendSeparator();
-    colours->AppendEntry(0, Entry(ID_COLOR_ALL_TEXT, "All text", IDI_COLORS));
+    colours->AppendEntry(0, Entry(m_menuIcons, ID_COLOR_ALL_TEXT, "All text", IDI_COLORS));
     colours->AppendSeparator();
-    colours->AppendEntry(0, Entry(ID_COLOR_BACKGROUND, "Background", IDI_COLORS));
-    top->AppendPopup(0, std::move(colours), Entry(0, "Manage colors", IDI_COLORS));
+    colours->AppendEntry(0, Entry(m_menuIcons, ID_COLOR_BACKGROUND, "Background", IDI_COLORS));
+    top->AppendPopup(0, std::move(colours), Entry(m_menuIcons, 0, "Manage colors", IDI_COLORS));
     top->AppendSeparator();
 
     auto skins = NewSubmenu();
@@ -86,8 +80,8 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
         {ID_SKIN_ORANGE, "Orange", IDI_COLORS}, {ID_SKIN_GREEN, "Green", IDI_COLORS},
         {ID_SKIN_PURPLE, "Purple", IDI_COLORS},
     };
-    AppendItems(*skins, kSkins, SkinCommand(m_settings.m_nSkin));
-    top->AppendPopup(0, std::move(skins), Entry(0, "Manage clock's color", IDR_MAINFRAME));
+    AppendItems(*skins, m_menuIcons, kSkins, SkinCommand(m_settings.m_nSkin));
+    top->AppendPopup(0, std::move(skins), Entry(m_menuIcons, 0, "Manage clock's color", IDR_MAINFRAME));
     top->AppendSeparator();
 
     auto speech = NewSubmenu();
@@ -98,8 +92,8 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
         {ID_SAY_INSTALL_DATE, "Say OS Install. date", IDI_SAY},
         {ID_SAY_INSTALL_TIME, "Say OS Install. time", IDI_SAY},
     };
-    AppendItems(*speech, kSpeech);
-    top->AppendPopup(0, std::move(speech), Entry(0, "Speech", IDI_SPEECH));
+    AppendItems(*speech, m_menuIcons, kSpeech);
+    top->AppendPopup(0, std::move(speech), Entry(m_menuIcons, 0, "Speech", IDI_SPEECH));
     top->AppendSeparator();
 
     // Opacity needs layered windows.
@@ -112,8 +106,8 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
             {ID_OPACITY_70, "70%", IDI_OPACITY}, {ID_OPACITY_80, "80%", IDI_OPACITY},
             {ID_OPACITY_90, "90%", IDI_OPACITY}, {ID_OPACITY_100, "100%", IDI_OPACITY},
         };
-        AppendItems(*opacity, kOpacity);
-        top->AppendPopup(0, std::move(opacity), Entry(0, "Adjust opacity", IDI_ADJUST));
+        AppendItems(*opacity, m_menuIcons, kOpacity);
+        top->AppendPopup(0, std::move(opacity), Entry(m_menuIcons, 0, "Adjust opacity", IDI_ADJUST));
         top->AppendSeparator();
     }
 
@@ -128,12 +122,12 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
         {ID_HELP_WIZARD, "Wizard", IDI_HELP_WIZARD},
         {ID_ABOUT, "About Tallvox...", IDI_ABOUT},
     };
-    AppendItems(*misc, kMisc, m_settings.m_bTopMost ? ID_ALWAYS_ON_TOP : 0);
-    top->AppendPopup(0, std::move(misc), Entry(0, "Misc.", IDR_MAINFRAME));
+    AppendItems(*misc, m_menuIcons, kMisc, m_settings.m_bTopMost ? ID_ALWAYS_ON_TOP : 0);
+    top->AppendPopup(0, std::move(misc), Entry(m_menuIcons, 0, "Misc.", IDR_MAINFRAME));
     top->AppendSeparator();
 
-    top->AppendEntry(0, Entry(ID_MINIMIZE, "Minimize", IDI_MINIMIZE));
-    top->AppendEntry(0, Entry(IDOK, "Exit", IDI_EXIT));
+    top->AppendEntry(0, Entry(m_menuIcons, ID_MINIMIZE, "Minimize", IDI_MINIMIZE));
+    top->AppendEntry(0, Entry(m_menuIcons, IDOK, "Exit", IDI_EXIT));
     return top;
 }
 

@@ -1,9 +1,44 @@
 // The Windows taskbar's own clock ("Shell_TrayWnd" > "TrayNotifyWnd" >
 // "TrayClockWClass"), hidden while Tallvox runs so its clock takes the place.
 #pragma once
+#include <windows.h>
 
-// Each does nothing when a window of the chain is missing (another shell, no
-// taskbar). After hiding or showing, the taskbar is asked to lay out its
-// notification area again.
-void HideTaskbarClock();
-void ShowTaskbarClock();
+#include <memory>
+
+// Keeps the taskbar clock hidden while this copy of the program holds it, and
+// gives it back as it was found: a clock that was already hidden when the
+// first copy started stays hidden. Every copy running in the session shares
+// one small record (a named file mapping under a named mutex) that keeps the
+// clock's first state and lists the copies holding it; the last one to let go
+// restores it. A copy that ended without letting go (killed, crashed) no
+// longer counts. Nothing happens where the taskbar has no such clock (another
+// shell, no taskbar). After hiding or showing, the taskbar is asked to lay
+// out its notification area again.
+class CTaskbarClock {
+public:
+    CTaskbarClock();
+    // Lets go, as Restore.
+    ~CTaskbarClock();
+    CTaskbarClock(const CTaskbarClock&) = delete;
+    CTaskbarClock& operator=(const CTaskbarClock&) = delete;
+
+    // Takes hold and hides the clock.
+    void Hide();
+    // A new taskbar came up ("TaskbarCreated") with a clock of its own: hides
+    // that one too while this copy holds the clock.
+    void HideAgain();
+    // Lets go. The last copy to let go shows the clock again if it was shown
+    // when the first copy took hold. Calling it again does nothing.
+    void Restore();
+
+    bool IsHolding() const { return m_bHolding; }
+
+private:
+    class CSharedRecord;
+    std::unique_ptr<CSharedRecord> m_record;
+    bool m_bHolding = false;
+};
+
+// Sent by the shell to every top-level window when its taskbar is created
+// anew (Explorer restarted).
+UINT TaskbarCreatedMessage();

@@ -92,7 +92,7 @@ SIZE CAnalogClock::GetFaceSize()
 
 void CAnalogClock::Start()
 {
-    m_nLastMinute = -1;
+    m_nLastMinute = kNoPicture;
     SetTimer(kTickTimer, kTickMs);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
@@ -138,7 +138,9 @@ void CAnalogClock::OnPaint()
     const tm local = LocalTime(m_time);
     const int faceW = m_layerFace.GetWidth();
     const int faceH = m_layerFace.GetHeight();
-    if (local.tm_min == m_nLastMinute) {
+    const long long minute =
+        LocalMinuteNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
+    if (minute == m_nLastMinute) {
         ::BitBlt(canvas, 0, 0, client.right, client.bottom, m_layerCache, 0, 0, SRCCOPY);
     } else {
         // Face, date and the slow antialiased hour and minute hands change
@@ -148,7 +150,7 @@ void CAnalogClock::OnPaint()
             DrawDate(canvas, local);
         DrawHands(canvas, local);
         ::BitBlt(m_layerCache, 0, 0, faceW, faceH, canvas, 0, 0, SRCCOPY);
-        m_nLastMinute = local.tm_min;
+        m_nLastMinute = minute;
         ++m_nComposeCount;
     }
     if (m_bShowSeconds)

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <ctime>
+#include <limits>
 
 #include "controls/BitmapDC.h"
 #include "framework/Static.h"
@@ -56,7 +57,12 @@ private:
     CBitmapDC m_layerFace;
     CBitmapDC m_layerDate;
     CBitmapDC m_layerCache;  // last composed picture, reused within its minute
-    int m_nLastMinute = -1;  // minute held by m_layerCache; -1 = none
+    // The local minute (LocalMinuteNumber) m_layerCache shows; kNoPicture
+    // forces a full redraw. The whole date and time, not the minute of the
+    // hour: a paint an hour or a day later in the same minute (after a
+    // restore, a wake or a clock change) must compose afresh.
+    static constexpr long long kNoPicture = (std::numeric_limits<long long>::min)();
+    long long m_nLastMinute = kNoPicture;
 
 public:
     BOOL m_bShowDate = TRUE;

@@ -85,3 +85,17 @@ std::string FormatDayOfMonth(int day)
     std::snprintf(text, sizeof text, "%2d", day);
     return text;
 }
+
+long long LocalMinuteNumber(int year, int month, int day, int hour, int minute)
+{
+    // Days from the civil date: the year counted from March, so the leap
+    // day is the last day of its year.
+    const long long y = static_cast<long long>(year) - (month <= 2 ? 1 : 0);
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yearOfEra = y - era * 400;
+    const long long monthFromMarch = month > 2 ? month - 3 : month + 9;
+    const long long dayOfYear = (153 * monthFromMarch + 2) / 5 + day - 1;
+    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    const long long days = era * 146097 + dayOfEra - 719468;
+    return (days * 24 + hour) * 60 + minute;
+}

@@ -47,3 +47,10 @@ std::vector<HandLine> SecondHandLines(int faceW, int faceH, int second);
 
 // The day in the date window: two characters, a single digit gets a leading blank.
 std::string FormatDayOfMonth(int day);
+
+// The minute a composed picture shows, counted in whole minutes from
+// 1970-01-01 00:00 on the local calendar (month 1..12, day 1..31). Two
+// moments share a number exactly when they show the same date, hour and
+// minute, so it identifies the cached picture across hours, days and clock
+// changes alike.
+long long LocalMinuteNumber(int year, int month, int day, int hour, int minute);

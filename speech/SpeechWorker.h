@@ -1,10 +1,11 @@
 // A queue of sentences spoken one after another on a thread of their own, so
-// that the window never waits for the synthesiser.
+// that the window never waits for the synthesiser. The voice lives entirely
+// on that thread: it is made there (in the thread's own single-threaded COM
+// apartment), speaks there and is released there.
 #pragma once
 #include <windows.h>
 
 #include <cstddef>
-#include <deque>
 #include <memory>
 #include <string>
 
@@ -17,17 +18,25 @@ public:
     // A sentence must fit a 64 KiB buffer with its terminating zero; longer
     // ones are cut to this many bytes.
     static constexpr std::size_t kMaxSentenceBytes = 65535;
+    // How long shutdown waits for the sentence being spoken, and how long the
+    // constructor waits to learn whether a voice could be made. A synthesiser
+    // that never answers must not keep the program alive.
+    static constexpr DWORD kDefaultPatienceMs = 4000;
 
     // Speaks through the system's SAPI voice, when there is one.
     CSpeechWorker();
-    // Speaks through the given voice; null means no synthesiser.
-    explicit CSpeechWorker(std::unique_ptr<IVoice> voice);
-    // Makes the voice on this thread once COM is initialised here; an empty
-    // factory, a null result or a throwing factory all mean no synthesiser.
-    explicit CSpeechWorker(const VoiceFactory& createVoice);
+    // Speaks through the given voice, made elsewhere; null means no
+    // synthesiser. It is used and released on the worker thread.
+    explicit CSpeechWorker(std::unique_ptr<IVoice> voice, DWORD patienceMs = kDefaultPatienceMs);
+    // Makes the voice on the worker thread once COM is initialised there; an
+    // empty factory, a null result or a throwing factory all mean no
+    // synthesiser.
+    explicit CSpeechWorker(const VoiceFactory& createVoice, DWORD patienceMs = kDefaultPatienceMs);
 
-    // Waits for the sentence being spoken, drops the ones still waiting.
-    // Must run on the thread that constructed the object (COM is undone there).
+    // Waits up to the patience for the sentence being spoken, or for the one
+    // handed over while the worker was idle (the farewell queued just before
+    // the end), and drops the ones waiting behind it. A worker still busy
+    // after that is left to finish or to end with the process.
     ~CSpeechWorker();
 
     CSpeechWorker(const CSpeechWorker&) = delete;
@@ -41,19 +50,14 @@ public:
     int Queue(const std::string& sentence);
 
 private:
-    void InitLockAndApartment();
-    void StartThread();
-    void Run();
-    void SpeakNow(const std::string& text);
+    // What the owner and the worker thread share. The thread holds its own
+    // reference, so the state outlives an owner that stopped waiting.
+    struct Shared;
     static unsigned __stdcall SpeechThreadProc(void* arg);
+    static void Run(Shared& shared, IVoice& voice);
+    static void SpeakNow(IVoice& voice, const std::string& text);
 
-    std::unique_ptr<IVoice> m_pVoice;
-    std::deque<std::string> m_queue;  // oldest first
-    // Manual reset: set when a sentence arrives or a stop is requested;
-    // reset by the worker, under m_lock, when it finds the queue empty.
-    HANDLE m_hWorkEvent = nullptr;
-    CRITICAL_SECTION m_lock;  // guards m_queue and m_bStop
+    std::shared_ptr<Shared> m_shared;
     HANDLE m_hThread = nullptr;
-    BOOL m_bStop = FALSE;  // set once, by the destructor
-    bool m_bComInitialised = false;  // whether this thread's CoUninitialize is owed
+    DWORD m_patienceMs;
 };

@@ -161,3 +161,28 @@ TEST(FormatDayOfMonth, SingleDigitGetsLeadingBlank)
     EXPECT_EQ(FormatDayOfMonth(25), "25");
     EXPECT_EQ(FormatDayOfMonth(31), "31");
 }
+
+// The cached picture is keyed by this number: it must tell apart every
+// date, hour and minute, including the same minute an hour or a day later.
+TEST(LocalMinuteNumber, CountsWholeMinutesFromNineteenSeventy)
+{
+    struct Case {
+        int year, month, day, hour, minute;
+        long long expected;
+    };
+    const Case cases[] = {
+        {1970, 1, 1, 0, 0, 0},
+        {1970, 1, 1, 0, 59, 59},
+        {1970, 1, 1, 1, 0, 60},
+        {1970, 1, 2, 0, 0, 1440},
+        {2000, 3, 1, 0, 0, 11017LL * 1440},            // past the leap day of a 400-year leap year
+        {2024, 3, 5, 12, 0, 19787LL * 1440 + 720},
+        {2024, 3, 5, 13, 0, 19787LL * 1440 + 780},    // an hour later, same minute of the hour
+        {2024, 3, 6, 12, 0, 19788LL * 1440 + 720},    // a day later, same time of day
+        {2100, 3, 1, 0, 0, 47541LL * 1440},            // 2100 has no 29 February
+        {1969, 12, 31, 23, 59, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, LocalMinuteNumber(c.year, c.month, c.day, c.hour, c.minute))
+            << c.year << "-" << c.month << "-" << c.day << " " << c.hour << ":" << c.minute;
+}

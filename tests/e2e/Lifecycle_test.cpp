@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 #include "e2e/TallvoxProcess.h"
 #include "e2e/TaskbarStandIn.h"
@@ -23,7 +25,8 @@ TEST(Lifecycle, FillsBootAndInstallLinesAtOnceAndUptimeOnTheFirstTick) {
     TallvoxProcess tallvox("lines");
     ASSERT_TRUE(tallvox.Start());
 
-    // Read straight after start-up: the refresh has not ticked yet.
+    // Read straight after start-up: the refresh has not ticked yet. The
+    // installation date comes from a worker thread, here in moments.
     EXPECT_TRUE(StartsWith(tallvox.Line(IDC_LINE_BOOT_TIME), "- Boot Time : ")) << tallvox.Line(IDC_LINE_BOOT_TIME);
     EXPECT_TRUE(StartsWith(tallvox.Line(IDC_LINE_INSTALL_DATE), "- OS Installation Date: "))
         << tallvox.Line(IDC_LINE_INSTALL_DATE);
@@ -32,6 +35,13 @@ TEST(Lifecycle, FillsBootAndInstallLinesAtOnceAndUptimeOnTheFirstTick) {
 
     ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !tallvox.Line(IDC_LINE_UPTIME).empty(); }, 3000));
     EXPECT_TRUE(StartsWith(tallvox.Line(IDC_LINE_UPTIME), "- Uptime : ")) << tallvox.Line(IDC_LINE_UPTIME);
+    EXPECT_TRUE(TallvoxProcess::WaitUntil(
+        [&] { return tallvox.Line(IDC_LINE_INSTALL_DATE).size() > std::string("- OS Installation Date: ").size(); },
+        5000))
+        << tallvox.Line(IDC_LINE_INSTALL_DATE);
+    EXPECT_TRUE(TallvoxProcess::WaitUntil(
+        [&] { return StartsWith(tallvox.Line(IDC_LINE_INSTALL_TIME), "- OS Installation Time: "); }, 3000))
+        << tallvox.Line(IDC_LINE_INSTALL_TIME);
 
     // The uptime keeps counting: the text changes within the next seconds.
     const std::string first = tallvox.Line(IDC_LINE_UPTIME);
@@ -67,27 +77,121 @@ TEST(Lifecycle, EscapeEndsWithOkAndTheCloseBoxWithCancel) {
     }
 }
 
-TEST(Lifecycle, HidesTheTaskbarClockWhileRunningAndShowsItAfterwards) {
+bool ClockShown(const TaskbarStandIn& taskbar) {
+    return (::GetWindowLongA(taskbar.Clock(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// Every way out gives the taskbar clock back: the keys and the close box,
+// a quit request ending the loop, and the session's end, after which the
+// process may be ended at once, so the clock is back before the message
+// returns.
+TEST(Lifecycle, HidesTheTaskbarClockWhileRunningAndShowsItAfterwardsHoweverItEnds) {
     TaskbarStandIn taskbar;
     ASSERT_EQ(taskbar.Tray(), ::FindWindowA("Shell_TrayWnd", nullptr)) << "another taskbar window is found first";
-    ASSERT_TRUE(::IsWindowVisible(taskbar.Clock()));
+    ASSERT_TRUE(ClockShown(taskbar));
 
-    for (bool closeBox : {false, true}) {
-        SCOPED_TRACE(closeBox ? "close box" : "Escape");
-        TallvoxProcess tallvox(closeBox ? "clock-close" : "clock-escape");
+    enum class End { Escape, CloseBox, Quit, SessionEnd };
+    struct Case {
+        const char* name;
+        End end;
+        DWORD exitCode;
+    };
+    const Case cases[] = {
+        {"escape", End::Escape, IDOK},
+        {"close-box", End::CloseBox, IDCANCEL},
+        {"quit", End::Quit, static_cast<DWORD>(-1)},
+        {"session-end", End::SessionEnd, IDCANCEL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TallvoxProcess tallvox(std::string("clock-") + c.name);
         const int requestsBefore = taskbar.LayoutRequests();
         ASSERT_TRUE(tallvox.Start());
-        EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return !::IsWindowVisible(taskbar.Clock()); }, 3000));
+        EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return !ClockShown(taskbar); }, 3000));
         EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return taskbar.LayoutRequests() > requestsBefore; }, 3000));
 
-        if (closeBox)
-            ::PostMessageA(tallvox.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        else
-            PressKey(tallvox.Window(), VK_ESCAPE);
-        EXPECT_EQ(static_cast<DWORD>(closeBox ? IDCANCEL : IDOK), tallvox.WaitForExit(15000));
-        EXPECT_TRUE(::IsWindowVisible(taskbar.Clock()));
+        switch (c.end) {
+            case End::Escape: PressKey(tallvox.Window(), VK_ESCAPE); break;
+            case End::CloseBox: ::PostMessageA(tallvox.Window(), WM_SYSCOMMAND, SC_CLOSE, 0); break;
+            case End::Quit: ::PostMessageA(tallvox.Window(), WM_QUIT, 0, 0); break;
+            case End::SessionEnd: {
+                DWORD_PTR answer = 0;
+                ::SendMessageTimeoutA(tallvox.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_BLOCK, 5000,
+                                      &answer);
+                ::SendMessageTimeoutA(tallvox.Window(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_BLOCK, 5000,
+                                      &answer);
+                EXPECT_TRUE(ClockShown(taskbar)) << "back before the session-end message returned";
+                break;
+            }
+        }
+        EXPECT_EQ(c.exitCode, tallvox.WaitForExit(15000));
+        EXPECT_TRUE(ClockShown(taskbar));
         EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return taskbar.LayoutRequests() >= requestsBefore + 2; }, 3000));
     }
+}
+
+// A clock the user had hidden before Tallvox started stays hidden after it.
+TEST(Lifecycle, AClockHiddenBeforeTheStartStaysHidden) {
+    TaskbarStandIn taskbar;
+    ::ShowWindow(taskbar.Clock(), SW_HIDE);
+    TallvoxProcess tallvox("clock-hidden-before");
+    ASSERT_TRUE(tallvox.Start());
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+    EXPECT_FALSE(ClockShown(taskbar));
+}
+
+// With two copies running, the clock stays hidden until the last one ends,
+// whichever ends first; then it is shown as it was before the first began.
+TEST(Lifecycle, WithTwoCopiesTheClockComesBackWhenTheLastEnds) {
+    TaskbarStandIn taskbar;
+    for (bool firstEndsFirst : {true, false}) {
+        SCOPED_TRACE(firstEndsFirst ? "first ends first" : "second ends first");
+        TallvoxProcess first("clock-copy-1");
+        TallvoxProcess second("clock-copy-2");
+        ASSERT_TRUE(first.Start());
+        ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !ClockShown(taskbar); }, 3000));
+        ASSERT_TRUE(second.Start());
+        TallvoxProcess& endsFirst = firstEndsFirst ? first : second;
+        TallvoxProcess& endsLast = firstEndsFirst ? second : first;
+
+        EXPECT_EQ(static_cast<DWORD>(IDOK), endsFirst.EndWithEscape());
+        ::Sleep(300);  // a layout request or a show would have arrived by now
+        EXPECT_FALSE(ClockShown(taskbar)) << "shown while a copy still runs";
+        EXPECT_EQ(static_cast<DWORD>(IDOK), endsLast.EndWithEscape());
+        EXPECT_TRUE(ClockShown(taskbar));
+    }
+}
+
+// A copy that was killed no longer counts: the one still running gives the
+// clock back when it ends.
+TEST(Lifecycle, ACopyThatWasKilledDoesNotKeepTheClockHidden) {
+    TaskbarStandIn taskbar;
+    TallvoxProcess survivor("clock-survivor");
+    {
+        TallvoxProcess killed("clock-killed");
+        ASSERT_TRUE(killed.Start());
+        ASSERT_TRUE(survivor.Start());
+    }  // terminated without letting go
+    EXPECT_FALSE(ClockShown(taskbar));
+    EXPECT_EQ(static_cast<DWORD>(IDOK), survivor.EndWithEscape());
+    EXPECT_TRUE(ClockShown(taskbar));
+}
+
+// A restarted Explorer brings a new taskbar with its clock shown: Tallvox
+// hides that one too, and shows it when it ends.
+TEST(Lifecycle, ANewTaskbarsClockIsHiddenAgain) {
+    auto taskbar = std::make_unique<TaskbarStandIn>();
+    TallvoxProcess tallvox("clock-new-taskbar");
+    ASSERT_TRUE(tallvox.Start());
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !ClockShown(*taskbar); }, 3000));
+
+    taskbar = std::make_unique<TaskbarStandIn>();  // the old one is gone once this one is up
+    ASSERT_TRUE(ClockShown(*taskbar));
+    ::PostMessageA(tallvox.Window(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TallvoxProcess::WaitUntil([&] { return !ClockShown(*taskbar); }, 3000));
+
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+    EXPECT_TRUE(ClockShown(*taskbar));
 }
 
 TEST(Lifecycle, RunsNormallyOnADesktopWithoutTheClockChain) {

@@ -174,6 +174,40 @@ TEST_F(AnalogClockTest, ComposesOncePerMinute)
     EXPECT_EQ(m_clock.ComposeCount(), 3);
 }
 
+// The same minute of the hour an hour or a day later (the window was hidden,
+// the machine slept, the clock was set) is a different picture: composed
+// afresh, and exactly what a clock started at that moment shows.
+TEST_F(AnalogClockTest, SameMinuteAnHourOrADayLaterComposesAfresh)
+{
+    struct Case {
+        const char* name;
+        __time64_t later;
+    };
+    const Case cases[] = {
+        {"an hour later", LocalTime(5, 13, 0, 0)},
+        {"a day later", LocalTime(6, 12, 0, 0)},
+        {"an hour and a day earlier", LocalTime(4, 11, 0, 0)},
+    };
+    const __time64_t noon = LocalTime(5, 12, 0, 0);
+    StartClock(noon);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_clock.now = c.later;
+        m_clock.Start();
+        ::UpdateWindow(m_static);
+        const std::vector<COLORREF> fresh = Capture();
+
+        m_clock.now = noon;
+        m_clock.Start();
+        ::UpdateWindow(m_static);
+        const int composed = m_clock.ComposeCount();
+
+        Repaint(c.later);
+        EXPECT_EQ(composed + 1, m_clock.ComposeCount());
+        EXPECT_EQ(fresh, Capture());
+    }
+}
+
 TEST_F(AnalogClockTest, KeyColourShowsTheParentAndHandsAreDrawn)
 {
     StartClock(LocalTime(5, 12, 0, 0));

@@ -47,6 +47,7 @@ public:
     void Speaking(const wchar_t* text)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
+        m_speakingThread = GetCurrentThreadId();
         m_started.push_back(text);
         m_events.push_back(L"+" + std::wstring(text));
         if (++m_active > m_maxActive)
@@ -69,6 +70,7 @@ public:
     void Destroyed()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        m_destroyingThread = GetCurrentThreadId();
         m_destroyed = true;
         m_events.push_back(L"~");
         m_cv.notify_all();
@@ -110,6 +112,21 @@ public:
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_destroyed;
     }
+    bool WaitDestroyed(std::chrono::milliseconds timeout = kPatience)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_cv.wait_for(lock, timeout, [&] { return m_destroyed; });
+    }
+    DWORD SpeakingThread()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_speakingThread;
+    }
+    DWORD DestroyingThread()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_destroyingThread;
+    }
     // What CoInitializeEx(STA) said inside the first Speak.
     HRESULT WorkerApartment()
     {
@@ -125,6 +142,8 @@ private:
     int m_active = 0;
     int m_maxActive = 0;
     bool m_destroyed = false;
+    DWORD m_speakingThread = 0;
+    DWORD m_destroyingThread = 0;
     bool m_askedApartment = false;
     HRESULT m_workerApartment = E_FAIL;
     std::vector<std::wstring> m_started;
@@ -270,37 +289,109 @@ TEST(SpeechWorker, FactoryWithoutAVoiceMeansNoSynthesiser)
 }
 
 // Runs on a thread of its own, so that what COM state the test thread is in
-// doesn't matter.
-TEST(SpeechWorker, VoiceIsMadeInASingleThreadedApartmentAndUsedInAnother)
+// doesn't matter. The voice is made, used and released on the worker thread,
+// in that thread's own single-threaded apartment; the owner's thread is left
+// as it was found.
+TEST(SpeechWorker, VoiceIsMadeUsedAndReleasedOnTheWorkerThreadAlone)
 {
     auto log = std::make_shared<CVoiceLog>();
-    HRESULT ownerApartment = E_FAIL;
-    DWORD ownerThread = 0;
+    HRESULT factoryApartment = E_FAIL;
+    DWORD factoryThread = 0;
     DWORD constructingThread = 0;
     HRESULT afterwards = E_FAIL;
     std::thread([&] {
         constructingThread = GetCurrentThreadId();
         {
             CSpeechWorker worker(VoiceFactory([&] {
-                ownerThread = GetCurrentThreadId();
+                factoryThread = GetCurrentThreadId();
                 // S_FALSE: this thread is already in a single-threaded apartment.
-                ownerApartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-                if (SUCCEEDED(ownerApartment))
+                factoryApartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+                if (SUCCEEDED(factoryApartment))
                     CoUninitialize();
                 return FakeVoice(log);
             }));
             Drain(worker, *log, 0);
         }
-        // S_OK: what the worker set up on this thread has been undone.
+        // S_OK: the owner's thread was never put into an apartment.
         afterwards = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
         if (SUCCEEDED(afterwards))
             CoUninitialize();
     }).join();
 
-    EXPECT_EQ(constructingThread, ownerThread);
-    EXPECT_EQ(S_FALSE, ownerApartment);
+    EXPECT_NE(constructingThread, factoryThread);
+    EXPECT_EQ(S_FALSE, factoryApartment);
+    EXPECT_EQ(factoryThread, log->SpeakingThread());
+    EXPECT_EQ(factoryThread, log->DestroyingThread());
     EXPECT_EQ(S_FALSE, log->WorkerApartment());
     EXPECT_EQ(S_OK, afterwards);
+}
+
+// A synthesiser that never returns keeps its own thread busy, not the
+// program: shutdown gives up after the patience, with the injected one and
+// with the default of a few seconds.
+TEST(SpeechWorker, AVoiceThatNeverReturnsHoldsShutdownOnlyForThePatience)
+{
+    struct Case {
+        const char* name;
+        DWORD patienceMs;
+    };
+    const Case cases[] = {
+        {"injected", 300},
+        {"default", CSpeechWorker::kDefaultPatienceMs},
+    };
+    EXPECT_GE(CSpeechWorker::kDefaultPatienceMs, 2000u);
+    EXPECT_LE(CSpeechWorker::kDefaultPatienceMs, 5000u);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto log = std::make_shared<CVoiceLog>();
+        log->Close();
+        auto worker = std::make_unique<CSpeechWorker>(FakeVoice(log), c.patienceMs);
+        worker->Queue("stuck");
+        worker->Queue("behind it");
+        ASSERT_TRUE(log->WaitStarted(1));
+
+        const auto before = std::chrono::steady_clock::now();
+        worker.reset();
+        const auto waited = std::chrono::steady_clock::now() - before;
+        EXPECT_GE(waited, std::chrono::milliseconds(c.patienceMs) - 50ms);
+        EXPECT_LE(waited, std::chrono::milliseconds(c.patienceMs) + 2s);
+        EXPECT_FALSE(log->IsDestroyed());
+
+        // Should the voice return after all, its thread ends on its own and
+        // releases it, without speaking what was waiting.
+        log->Open();
+        ASSERT_TRUE(log->WaitDestroyed());
+        EXPECT_EQ(std::vector<std::wstring>{L"stuck"}, log->Finished());
+    }
+}
+
+// The farewell is queued and its owner destroyed at once: the worker may not
+// have taken it yet, and it is still said.
+TEST(SpeechWorker, ASentenceQueuedJustBeforeDestructionIsStillSpoken)
+{
+    for (int run = 0; run < 20; ++run) {
+        auto log = std::make_shared<CVoiceLog>();
+        {
+            CSpeechWorker worker(FakeVoice(log));
+            ASSERT_EQ(1, worker.Queue("good bye"));
+        }
+        ASSERT_EQ(std::vector<std::wstring>{L"good bye"}, log->Finished()) << "run " << run;
+    }
+
+    // A voice slower to appear than the constructor waits: the farewell waits
+    // for it, even past the owner's end.
+    auto log = std::make_shared<CVoiceLog>();
+    {
+        CSpeechWorker worker(VoiceFactory([log] {
+                                 std::this_thread::sleep_for(400ms);
+                                 return FakeVoice(log);
+                             }),
+                             100);
+        ASSERT_EQ(1, worker.Queue("good bye"));
+        EXPECT_EQ(1, worker.Queue("not this one"));
+    }
+    ASSERT_TRUE(log->WaitDestroyed());
+    EXPECT_EQ(std::vector<std::wstring>{L"good bye"}, log->Finished());
 }
 
 TEST(SpeechWorker, LeavesAnOwnersMultiThreadedApartmentAlone)
