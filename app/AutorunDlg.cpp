@@ -4,6 +4,7 @@
 
 #include "app/RunValue.h"
 #include "framework/DataExchange.h"
+#include "framework/WinApp.h"
 #include "resource.h"
 #include "ui/RowFill.h"
 
@@ -42,12 +43,9 @@ bool ReadStringValue(HKEY key, const char* name, std::string& text) {
 
 }  // namespace
 
-CAutorunDlg::CAutorunDlg(CWnd* parent) : CTrayIconDlg(IDD_AUTORUN, parent) {
-    m_dwModulePathLength = ::GetModuleFileNameA(nullptr, m_szModulePath, sizeof m_szModulePath);
-    // A path cut short by the buffer would register a program that isn't
-    // there: treat it as no path at all.
-    if (m_dwModulePathLength >= sizeof m_szModulePath) m_dwModulePathLength = 0;
-}
+// The path is read whole, however long (and a UTF-8 path takes up to three
+// bytes a character): one cut short would register a program that isn't there.
+CAutorunDlg::CAutorunDlg(CWnd* parent) : CTrayIconDlg(IDD_AUTORUN, parent), m_strModulePath(AfxGetModulePath()) {}
 
 CAutorunDlg::~CAutorunDlg() {
     if (m_hRunKey) ::RegCloseKey(m_hRunKey);
@@ -109,19 +107,19 @@ bool CAutorunDlg::IsAutorunEnabled() {
     // A value left behind by a copy of Tallvox in another folder (or naming
     // another program) does not start this one: autorun is off for it.
     std::string value;
-    return m_dwModulePathLength != 0 && ReadStringValue(m_hRunKey, kValueName, value) &&
-           RunValueNamesProgram(value, std::string(m_szModulePath, m_dwModulePathLength));
+    return !m_strModulePath.empty() && ReadStringValue(m_hRunKey, kValueName, value) &&
+           RunValueNamesProgram(value, m_strModulePath);
 }
 
 bool CAutorunDlg::EnableAutorun() {
-    if (m_dwModulePathLength == 0) return false;
+    if (m_strModulePath.empty()) return false;
     HKEY key = nullptr;
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                           &key, nullptr) != ERROR_SUCCESS)
         return false;
     // Quoted: a path with blanks is otherwise read as a shorter program
     // followed by arguments.
-    const std::string value = RunValueFor(std::string(m_szModulePath, m_dwModulePathLength));
+    const std::string value = RunValueFor(m_strModulePath);
     const LONG set = ::RegSetValueExA(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                       static_cast<DWORD>(value.size() + 1));
     ::RegCloseKey(key);

@@ -47,6 +47,5 @@ private:
     HKEY m_hRunKey = nullptr;
     CFont m_font;
     CPen m_penBack;
-    char m_szModulePath[490] = {};
-    DWORD m_dwModulePathLength = 0;
+    std::string m_strModulePath;  // whole, however long; empty when unreadable
 };
