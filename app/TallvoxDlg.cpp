@@ -11,6 +11,7 @@
 #include "app/UpdateCheck.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/InstallDateText.h"
+#include "facts/IsoTime.h"
 #include "facts/UptimeText.h"
 #include "framework/Icon.h"
 #include "framework/ModuleName.h"
@@ -163,6 +164,7 @@ void CTallvoxDlg::InitMainWindow() {
     styleLine(m_lineInstallDate, IDC_LINE_INSTALL_DATE, m_settings.m_crInstallDate);
     m_strInstallDateLine = "- OS Installation Date: " + GetInstallDateText();
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
+    m_factTips.Attach(m_hWnd, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
 
     char helpPath[MAX_PATH + 16] = {};
     lstrcpynA(helpPath, m_strModuleDir.c_str(), MAX_PATH);
@@ -246,6 +248,8 @@ void CTallvoxDlg::OnTimer(UINT_PTR id) {
         m_lineUptime.SetWindowText(m_strUptimeText);
         m_strInstallTimeText = GetInstallTimeText();
         m_lineInstallTime.SetWindowText(m_strInstallTimeText);
+        m_factTips.Refresh(::GetTickCount64(), _time64(nullptr),
+                           m_bInstallDateKnown ? LocalToUnixSeconds(m_installDate) : std::nullopt);
     } else if (id == IDT_TRAYTIP) {
         if (!IsTrayIconShown()) return;
         // The shell gets the tip composed on the previous tick.

@@ -8,6 +8,7 @@
 #include "facts/FactsReport.h"
 #include "facts/TimeFacts.h"
 #include "facts/TimeTypes.h"
+#include "app/FactTips.h"
 #include "app/IniFile.h"
 #include "app/LayeredWindow.h"
 #include "app/OsVersion.h"
@@ -153,6 +154,7 @@ private:
     CLayeredWindow m_layered;
     CWindowDC m_dcCapture;
     CBitmap m_bmpCapture;
+    CFactTips m_factTips;  // hover tips of the boot-time and installation-date lines
 
     TimeFacts m_timeFacts;
     InstallDateTime m_installDate;
