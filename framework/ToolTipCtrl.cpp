@@ -14,18 +14,18 @@ constexpr int kMaxTipWidth = 480;
 // Room for a tip's text wherever the control copies one out.
 constexpr std::size_t kTextRoom = 1024;
 
-RECT ChildArea(HWND owner, HWND child) {
+RECT ChildArea(HWND window, HWND child) {
     RECT rc{};
     ::GetWindowRect(child, &rc);
-    ::MapWindowPoints(nullptr, owner, reinterpret_cast<POINT*>(&rc), 2);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rc), 2);
     return rc;
 }
 
-TOOLINFOA ToolInfo(HWND owner, UINT id) {
+TOOLINFOA ToolInfo(HWND window, UINT id) {
     TOOLINFOA info{};
     // The older record size is understood by every version of the control.
     info.cbSize = TTTOOLINFOA_V2_SIZE;
-    info.hwnd = owner;
+    info.hwnd = window;
     info.uId = id;
     return info;
 }
@@ -33,23 +33,25 @@ TOOLINFOA ToolInfo(HWND owner, UINT id) {
 }  // namespace
 
 CToolTipCtrl::~CToolTipCtrl() {
-    // The binding ends when the window goes, with its owner or before.
     if (m_hWnd) ::DestroyWindow(m_hWnd);
 }
 
-bool CToolTipCtrl::Create(HWND owner) {
-    if (m_hWnd || !owner) return false;
+bool CToolTipCtrl::Create(HWND window) {
+    if (m_hWnd || !window) return false;
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&classes);
+    // Not owned by the window it serves: a topmost popup owned by a window
+    // keeps that window from being put on top of the others (measured under
+    // Wine), and the tip puts itself on top whenever it shows.
     HWND tip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                  AfxGetInstanceHandle(), nullptr);
     if (!tip) return false;
     if (!SubclassWindow(tip)) {
         ::DestroyWindow(tip);
         return false;
     }
-    m_hOwner = owner;
+    m_hServed = window;
     SendMessage(TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
     return true;
 }
@@ -57,14 +59,14 @@ bool CToolTipCtrl::Create(HWND owner) {
 bool CToolTipCtrl::HasTool(UINT id) const {
     // Some versions of the control copy the tip into the record: give room.
     std::vector<char> text(kTextRoom, '\0');
-    TOOLINFOA info = ToolInfo(m_hOwner, id);
+    TOOLINFOA info = ToolInfo(m_hServed, id);
     info.lpszText = text.data();
     return m_hWnd && SendMessage(TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 
 void CToolTipCtrl::SetToolText(UINT id, const std::string& text) {
     if (!m_hWnd) return;
-    TOOLINFOA info = ToolInfo(m_hOwner, id);
+    TOOLINFOA info = ToolInfo(m_hServed, id);
     if (text.empty()) {
         if (HasTool(id)) SendMessage(TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
         return;
@@ -76,7 +78,7 @@ void CToolTipCtrl::SetToolText(UINT id, const std::string& text) {
         return;
     }
     info.uFlags = TTF_SUBCLASS;
-    info.rect = ChildArea(m_hOwner, ::GetDlgItem(m_hOwner, static_cast<int>(id)));
+    info.rect = ChildArea(m_hServed, ::GetDlgItem(m_hServed, static_cast<int>(id)));
     SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
@@ -87,7 +89,7 @@ std::string CToolTipCtrl::GetToolText(UINT id) const {
     std::vector<wchar_t> wide(kTextRoom, L'\0');
     TTTOOLINFOW info{};
     info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.hwnd = m_hOwner;
+    info.hwnd = m_hServed;
     info.uId = id;
     info.lpszText = wide.data();
     SendMessage(TTM_GETTEXTW, wide.size(), reinterpret_cast<LPARAM>(&info));
@@ -108,7 +110,7 @@ void CToolTipCtrl::FollowTools() {
         info.cbSize = TTTOOLINFOA_V2_SIZE;
         info.lpszText = text.data();
         if (!SendMessage(TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info))) continue;
-        const RECT now = ChildArea(m_hOwner, ::GetDlgItem(m_hOwner, static_cast<int>(info.uId)));
+        const RECT now = ChildArea(m_hServed, ::GetDlgItem(m_hServed, static_cast<int>(info.uId)));
         if (::EqualRect(&now, &info.rect)) continue;
         info.rect = now;
         SendMessage(TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));

@@ -1,8 +1,8 @@
 // CToolTipCtrl: a tooltip control that owns its window. Its tools are areas
-// of the owner's client area, so a tool may lie over a static control that
-// lets the mouse through to the owner; the control watches the owner's mouse
-// messages itself (TTF_SUBCLASS). It shows only while the mouse rests on a
-// tool.
+// of the client area of the window it serves, so a tool may lie over a
+// static control that lets the mouse through to that window; the control
+// watches the window's mouse messages itself (TTF_SUBCLASS). It shows only
+// while the mouse rests on a tool.
 #pragma once
 #include <windows.h>
 
@@ -15,10 +15,11 @@ public:
     CToolTipCtrl() = default;
     ~CToolTipCtrl() override;
 
-    // Creates the control for `owner`; false when it could not be created.
-    bool Create(HWND owner);
+    // Creates the control for `window`; false when it could not be created.
+    // The control's own window lives until this object goes.
+    bool Create(HWND window);
 
-    // Gives the area of the owner's child window `id` the tip `text`, or
+    // Gives the area of the served window's child `id` the tip `text`, or
     // removes the tip when the text is empty. Several lines are joined with
     // CR LF.
     void SetToolText(UINT id, const std::string& text);
@@ -30,5 +31,5 @@ public:
 private:
     bool HasTool(UINT id) const;
 
-    HWND m_hOwner = nullptr;
+    HWND m_hServed = nullptr;
 };

@@ -9,26 +9,19 @@
 
 namespace {
 
-struct TipSearch {
-    HWND owner;
-    HWND visible;
-};
-
+// A tooltip window of the program's window thread that is showing.
 BOOL CALLBACK FindVisibleTip(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<TipSearch*>(param);
     char cls[32] = {};
     ::GetClassNameA(window, cls, sizeof cls);
-    if (lstrcmpiA(cls, "tooltips_class32") != 0 || ::GetWindow(window, GW_OWNER) != search->owner ||
-        !::IsWindowVisible(window))
-        return TRUE;
-    search->visible = window;
+    if (lstrcmpiA(cls, "tooltips_class32") != 0 || !::IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(param) = window;
     return FALSE;
 }
 
 HWND VisibleTipOf(HWND window) {
-    TipSearch search{window, nullptr};
-    ::EnumThreadWindows(::GetWindowThreadProcessId(window, nullptr), FindVisibleTip, reinterpret_cast<LPARAM>(&search));
-    return search.visible;
+    HWND visible = nullptr;
+    ::EnumThreadWindows(::GetWindowThreadProcessId(window, nullptr), FindVisibleTip, reinterpret_cast<LPARAM>(&visible));
+    return visible;
 }
 
 // Rests the mouse on a point: two small moves, as a hand makes them.

@@ -166,17 +166,25 @@ public:
     OpenDlg() : CTallvoxDlg(nullptr, VoiceFactory()) {}
 };
 
+// The tooltip control serving `window`: one of this thread's tooltip
+// windows with a tool in it.
 struct TipSearch {
-    HWND owner;
+    HWND window;
     HWND found;
 };
 
-BOOL CALLBACK FindOwnedTip(HWND window, LPARAM param) {
+BOOL CALLBACK FindServingTip(HWND tip, LPARAM param) {
     auto* search = reinterpret_cast<TipSearch*>(param);
     char cls[32] = {};
-    ::GetClassNameA(window, cls, sizeof cls);
-    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0 || ::GetWindow(window, GW_OWNER) != search->owner) return TRUE;
-    search->found = window;
+    ::GetClassNameA(tip, cls, sizeof cls);
+    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
+    char text[1024] = {};
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.lpszText = text;
+    if (!::SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&info)) || info.hwnd != search->window)
+        return TRUE;
+    search->found = tip;
     return FALSE;
 }
 
@@ -217,16 +225,15 @@ TEST(FactTips, TheMainWindowsBootLineCarriesItsTipWhereverTheLineGoes) {
     OpenDlg dlg;
     ASSERT_TRUE(dlg.Create());
     const HWND window = dlg.GetSafeHwnd();
-    TipSearch search{window, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedTip, reinterpret_cast<LPARAM>(&search));
-    ASSERT_NE(nullptr, search.found) << "the tooltip control of the main window";
-    const HWND tip = search.found;
-
     auto refresh = [&] { ::SendMessageA(window, WM_TIMER, CTallvoxDlg::IDT_REFRESH, 0); };
-    for (int i = 0; i < 300 && ToolText(tip, window, IDC_LINE_BOOT_TIME).empty(); ++i) {
+    TipSearch search{window, nullptr};
+    for (int i = 0; i < 300 && !search.found; ++i) {
         refresh();
+        ::EnumThreadWindows(::GetCurrentThreadId(), FindServingTip, reinterpret_cast<LPARAM>(&search));
         ::Sleep(10);
     }
+    ASSERT_NE(nullptr, search.found) << "the tooltip control of the main window, with the boot line's tip";
+    const HWND tip = search.found;
     EXPECT_NE(std::string::npos, ToolText(tip, window, IDC_LINE_BOOT_TIME).find("Awake: "));
     EXPECT_FALSE(::IsWindowVisible(tip));
     const RECT line = LinePlace(window, IDC_LINE_BOOT_TIME);
