@@ -83,8 +83,9 @@ void CFactTips::Refresh(uint64_t tickMilliseconds, int64_t now, std::optional<in
         const uint64_t asleep = uptime - *awake;
         // The first tick only notes the time asleep: the first read is
         // already under way.
-        if (m_asleepAtRead && asleep > *m_asleepAtRead + kSleptSeconds) m_reader.Start();
-        if (!m_asleepAtRead || asleep > *m_asleepAtRead + kSleptSeconds) m_asleepAtRead = asleep;
+        const bool slept = m_asleepAtRead && asleep > *m_asleepAtRead + kSleptSeconds;
+        if (slept) m_reader.Start();
+        if (slept || !m_asleepAtRead) m_asleepAtRead = asleep;
     }
 
     std::optional<LastStart> lastStart;
