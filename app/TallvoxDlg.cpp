@@ -12,6 +12,7 @@
 #include "app/UpdateCheck.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/InstallDateText.h"
+#include "facts/IsoTime.h"
 #include "facts/UptimeText.h"
 #include "framework/Icon.h"
 #include "framework/ModuleName.h"
@@ -175,6 +176,7 @@ void CTallvoxDlg::InitMainWindow() {
     m_strInstallDateLine = "- OS Installation Date: " + GetInstallDateText();
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
     m_installDateWorker.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, m_queryInstallDate);
+    m_factTips.Attach(m_hWnd, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
 
     // Whole, however long: a folder cut short would be some other folder.
     m_strHelpPath = FileInFolder(m_strModuleDir, "Help.txt");
@@ -256,6 +258,8 @@ void CTallvoxDlg::OnTimer(UINT_PTR id) {
         m_lineUptime.SetWindowText(m_strUptimeText);
         m_strInstallTimeText = GetInstallTimeText();
         m_lineInstallTime.SetWindowText(m_strInstallTimeText);
+        m_factTips.Refresh(::GetTickCount64(), _time64(nullptr),
+                           m_bInstallDateKnown ? LocalToUnixSeconds(m_installDate) : std::nullopt);
     } else if (id == IDT_TRAYTIP) {
         if (!IsTrayIconShown()) return;
         // The shell gets the tip composed on the previous tick.

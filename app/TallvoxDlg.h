@@ -10,6 +10,7 @@
 #include "facts/TimeFacts.h"
 #include "facts/TimeTypes.h"
 #include "app/ClipboardText.h"
+#include "app/FactTips.h"
 #include "app/IniFile.h"
 #include "app/LayeredWindow.h"
 #include "app/OsVersion.h"
@@ -176,6 +177,7 @@ private:
     CBitmap m_bmpCapture;
     CClipboardOffer m_offerCapture;
     CMenuIcons m_menuIcons;  // loaded once, copied into every menu built
+    CFactTips m_factTips;  // hover tips of the boot-time and installation-date lines
 
     TimeFacts m_timeFacts;
     InstallDateQuery m_queryInstallDate;
