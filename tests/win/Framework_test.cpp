@@ -159,7 +159,7 @@ TEST_F(WithMainWindow, ModalsWithoutAParentAreOwnedByTheMainWindowWhichWaitsForT
     const Modal modals[] = {
         {"dialog", [] { BaseDialog().DoModal(); }},
         {"colour chooser", [] { CColorDialog(RGB(1, 2, 3), CC_FULLOPEN).DoModal(); }},
-        {"save dialog", [] { AskSaveFileName("Save as...", "*.txt"); }},
+        {"save dialog", [] { AskSaveFileName("Save as...", "*.txt", "txt"); }},
         {"message box", [] { AfxMessageBox("Owned", MB_OKCANCEL); }},
     };
     for (const Modal& modal : modals) {
