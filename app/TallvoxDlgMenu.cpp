@@ -6,26 +6,30 @@
 
 #include <memory>
 
-#include "framework/WinApp.h"
+#include "controls/DisplayScale.h"
+#include "controls/ScaledArt.h"
 #include "resource.h"
 #include "ui/MenuXP.h"
 
 namespace {
 
-// A private 16 x 16 copy of an icon resource: the menu entry destroys it.
-HICON MenuIcon(int id) {
-    return static_cast<HICON>(
-        ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-}
+// Menu icons are 16 x 16 at 96 DPI.
+constexpr int kMenuIconSize = 16;
+constexpr int kSideBarWidth = 15;
 
-std::unique_ptr<CMenuXPEntry> Entry(int id, const char* label, int icon) {
-    return std::make_unique<CMenuXPEntry>(id, label, MenuIcon(icon));
+// A private copy of an icon resource, 16 x 16 times the display scale: the
+// menu entry destroys it.
+std::unique_ptr<CMenuXPEntry> Entry(int id, const char* label, int icon, int dpi) {
+    auto entry = std::make_unique<CMenuXPEntry>(id, label, LoadScaledIcon(icon, kMenuIconSize, dpi));
+    entry->m_nSize = ScaledIconSize(kMenuIconSize, dpi);
+    return entry;
 }
 
 // A submenu in the default (classic) look, with its popup handle.
-std::unique_ptr<CMenuXP> NewSubmenu() {
+std::unique_ptr<CMenuXP> NewSubmenu(int dpi) {
     auto menu = std::make_unique<CMenuXP>();
     menu->CreatePopupMenu();
+    menu->SetDpi(dpi);
     return menu;
 }
 
@@ -39,7 +43,7 @@ struct Item {
 template <size_t N>
 void AppendItems(CMenuXP& menu, const Item (&items)[N], int checkedId = 0) {
     for (const Item& item : items)
-        menu.AppendEntry(item.id == checkedId ? MF_CHECKED : 0, Entry(item.id, item.label, item.icon));
+        menu.AppendEntry(item.id == checkedId ? MF_CHECKED : 0, Entry(item.id, item.label, item.icon, menu.Dpi()));
 }
 
 int SkinCommand(int skin) {
@@ -55,16 +59,18 @@ int SkinCommand(int skin) {
 }  // namespace
 
 std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
+    const int dpi = Dpi();
     auto top = std::make_unique<CMenuXP>();
     top->CreatePopupMenu();
+    top->SetDpi(dpi);
     top->m_nStyle = CMenuXP::XP;
     top->m_crText = ::GetSysColor(COLOR_MENUTEXT);
     top->m_crBack = top->m_crIconColumn = ::GetSysColor(COLOR_MENU);
-    top->AddSideBar(std::make_unique<CMenuXPEntry>(CMenuXPEntry::kSideBar, 15, "", 0));
+    top->AddSideBar(std::make_unique<CMenuXPEntry>(CMenuXPEntry::kSideBar, ScaleForDpi(kSideBarWidth, dpi), "", 0));
     top->m_crSideBarStart = RGB(100, 5, 255);
     top->m_crSideBarEnd = RGB(0, 50, 0);
 
-    auto colours = NewSubmenu();
+    auto colours = NewSubmenu(dpi);
     static const Item kLineColours[] = {
         {ID_COLOR_UPTIME, "Uptime", IDI_COLORS},
         {ID_COLOR_BOOT_TIME, "Boot time", IDI_COLORS},
@@ -74,23 +80,23 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
     };
     AppendItems(*colours, kLineColours);
     colours->AppendSeparator();
-    colours->AppendEntry(0, Entry(ID_COLOR_ALL_TEXT, "All text", IDI_COLORS));
+    colours->AppendEntry(0, Entry(ID_COLOR_ALL_TEXT, "All text", IDI_COLORS, dpi));
     colours->AppendSeparator();
-    colours->AppendEntry(0, Entry(ID_COLOR_BACKGROUND, "Background", IDI_COLORS));
-    top->AppendPopup(0, std::move(colours), Entry(0, "Manage colors", IDI_COLORS));
+    colours->AppendEntry(0, Entry(ID_COLOR_BACKGROUND, "Background", IDI_COLORS, dpi));
+    top->AppendPopup(0, std::move(colours), Entry(0, "Manage colors", IDI_COLORS, dpi));
     top->AppendSeparator();
 
-    auto skins = NewSubmenu();
+    auto skins = NewSubmenu(dpi);
     static const Item kSkins[] = {
         {ID_SKIN_SILVER, "Silver", IDI_COLORS}, {ID_SKIN_ICE, "Ice", IDI_COLORS},
         {ID_SKIN_ORANGE, "Orange", IDI_COLORS}, {ID_SKIN_GREEN, "Green", IDI_COLORS},
         {ID_SKIN_PURPLE, "Purple", IDI_COLORS},
     };
     AppendItems(*skins, kSkins, SkinCommand(m_settings.m_nSkin));
-    top->AppendPopup(0, std::move(skins), Entry(0, "Manage clock's color", IDR_MAINFRAME));
+    top->AppendPopup(0, std::move(skins), Entry(0, "Manage clock's color", IDR_MAINFRAME, dpi));
     top->AppendSeparator();
 
-    auto speech = NewSubmenu();
+    auto speech = NewSubmenu(dpi);
     static const Item kSpeech[] = {
         {ID_SAY_UPTIME, "Say uptime", IDI_SAY},
         {ID_SAY_BOOT_TIME, "Say boot time", IDI_SAY},
@@ -99,12 +105,12 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
         {ID_SAY_INSTALL_TIME, "Say OS Install. time", IDI_SAY},
     };
     AppendItems(*speech, kSpeech);
-    top->AppendPopup(0, std::move(speech), Entry(0, "Speech", IDI_SPEECH));
+    top->AppendPopup(0, std::move(speech), Entry(0, "Speech", IDI_SPEECH, dpi));
     top->AppendSeparator();
 
     // Opacity needs layered windows.
     if (m_osVersion.IsNt5OrLater()) {
-        auto opacity = NewSubmenu();
+        auto opacity = NewSubmenu(dpi);
         static const Item kOpacity[] = {
             {ID_OPACITY_10, "10%", IDI_OPACITY}, {ID_OPACITY_20, "20%", IDI_OPACITY},
             {ID_OPACITY_30, "30%", IDI_OPACITY}, {ID_OPACITY_40, "40%", IDI_OPACITY},
@@ -113,11 +119,11 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
             {ID_OPACITY_90, "90%", IDI_OPACITY}, {ID_OPACITY_100, "100%", IDI_OPACITY},
         };
         AppendItems(*opacity, kOpacity);
-        top->AppendPopup(0, std::move(opacity), Entry(0, "Adjust opacity", IDI_ADJUST));
+        top->AppendPopup(0, std::move(opacity), Entry(0, "Adjust opacity", IDI_ADJUST, dpi));
         top->AppendSeparator();
     }
 
-    auto misc = NewSubmenu();
+    auto misc = NewSubmenu(dpi);
     static const Item kMisc[] = {
         {ID_SAVE_REPORT, "Save report", IDI_SAVE_REPORT},
         {ID_SCREENSHOT, "Screenshot", IDI_SCREENSHOT},
@@ -129,11 +135,11 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
         {ID_ABOUT, "About Tallvox...", IDI_ABOUT},
     };
     AppendItems(*misc, kMisc, m_settings.m_bTopMost ? ID_ALWAYS_ON_TOP : 0);
-    top->AppendPopup(0, std::move(misc), Entry(0, "Misc.", IDR_MAINFRAME));
+    top->AppendPopup(0, std::move(misc), Entry(0, "Misc.", IDR_MAINFRAME, dpi));
     top->AppendSeparator();
 
-    top->AppendEntry(0, Entry(ID_MINIMIZE, "Minimize", IDI_MINIMIZE));
-    top->AppendEntry(0, Entry(IDOK, "Exit", IDI_EXIT));
+    top->AppendEntry(0, Entry(ID_MINIMIZE, "Minimize", IDI_MINIMIZE, dpi));
+    top->AppendEntry(0, Entry(IDOK, "Exit", IDI_EXIT, dpi));
     return top;
 }
 
