@@ -132,6 +132,7 @@ void MoveChild(HWND child, const LayoutRect& r) { ::MoveWindow(child, r.left, r.
 
 // The line font's cell height at 96 DPI.
 constexpr int kLineFontHeight = 12;
+constexpr int kPointsPerInch = 72;
 
 }  // namespace
 
@@ -345,9 +346,15 @@ LRESULT CTallvoxDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
     m_nDpi = newDpi;
 
     CreateLineFont();
-    // The day in the clock's date window is written in the dialog's font.
+    // The day in the clock's date window is written in the dialog's font:
+    // its point size at the new DPI, as the template would have made it.
     LOGFONTA lf = m_lfDialog;
-    lf.lfHeight = RescaleForDpi(m_lfDialog.lfHeight, m_nCreatedDpi, newDpi);
+    if (lf.lfHeight < 0) {
+        const int points = RescaleForDpi(-lf.lfHeight, m_nCreatedDpi, kPointsPerInch);
+        lf.lfHeight = -RescaleForDpi(points, kPointsPerInch, newDpi);
+    } else {
+        lf.lfHeight = RescaleForDpi(lf.lfHeight, m_nCreatedDpi, newDpi);
+    }
     CFont dialogFont;
     if (dialogFont.CreateFontIndirect(lf)) {
         m_clock.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont.Get()), FALSE);
