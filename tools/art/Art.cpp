@@ -836,8 +836,8 @@ std::string ScaledArtScript()
 {
     std::string script =
         "// The artwork at the larger display scales, written by tools/art with the\n"
-        "// pictures it lists. Each resource has the id of its 100 % original plus\n"
-        "// 10000 per scale step (controls/DisplayScale.h).\n";
+        "// pictures it lists. Each resource has the id of the same picture at 100 %\n"
+        "// plus 10000 per scale step (controls/DisplayScale.h).\n";
     const auto line = [&](int id, int percent, const char* type, const std::string& file) {
         script += std::to_string(ScaledArtId(id, percent)) + " " + type + " \"art/" + file + "\"\n";
     };
