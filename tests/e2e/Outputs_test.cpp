@@ -93,6 +93,7 @@ TEST(Outputs, ABareNameBecomesNameTxtAndAnExistingOneIsOnlyReplacedWhenTheUserSa
     replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
     ASSERT_NE(nullptr, replace);
     ASSERT_TRUE(PressDialogButton(replace, IDYES));
+    ASSERT_TRUE(WaitUntilClosed(save));
     const HWND written = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, written);
     EXPECT_EQ(notes + ".txt", DialogCaption(written));
@@ -121,6 +122,7 @@ TEST(Outputs, AReportThatCannotReplaceTheOldFileLeavesItWholeAndIsReported) {
     const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
     ASSERT_NE(nullptr, replace);
     ASSERT_TRUE(PressDialogButton(replace, IDYES));
+    ASSERT_TRUE(WaitUntilClosed(save));
 
     const HWND error = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, error);
@@ -148,6 +150,7 @@ TEST(Outputs, AReportThatCannotBeWrittenIsReportedNotAnnounced) {
     const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
     ASSERT_NE(nullptr, replace);
     ASSERT_TRUE(PressDialogButton(replace, IDYES));
+    ASSERT_TRUE(WaitUntilClosed(save));
 
     const HWND error = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, error);

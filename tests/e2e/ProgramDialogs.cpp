@@ -42,6 +42,10 @@ HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds, HWND besides) {
     return search.found;
 }
 
+bool WaitUntilClosed(HWND dialog, DWORD milliseconds) {
+    return TallvoxProcess::WaitUntil([&] { return !::IsWindow(dialog); }, milliseconds);
+}
+
 HWND WaitForOpenMenu(HWND mainWindow, DWORD milliseconds) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(mainWindow, &processId);

@@ -10,6 +10,11 @@
 // one to appear; null if none did.
 HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds = 5000, HWND besides = nullptr);
 
+// Waits until `dialog` has closed. A save dialog stays on screen a moment
+// after its replace question is answered: whatever the command shows next
+// must not be mistaken for it.
+bool WaitUntilClosed(HWND dialog, DWORD milliseconds = 5000);
+
 // The popup menu that the main window's process has open (class #32768),
 // waiting up to `milliseconds` for it; null if none opened.
 HWND WaitForOpenMenu(HWND mainWindow, DWORD milliseconds = 5000);

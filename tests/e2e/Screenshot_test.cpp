@@ -172,6 +172,7 @@ TEST(Screenshot, ASaveThatFailsLeavesTheOldFileWhole) {
     const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
     ASSERT_NE(nullptr, replace) << "the question about the existing photo.bmp";
     ASSERT_TRUE(PressDialogButton(replace, IDYES));
+    ASSERT_TRUE(WaitUntilClosed(save));
 
     const HWND error = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, error);
