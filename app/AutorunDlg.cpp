@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "app/RunValue.h"
+#include "controls/DisplayScale.h"
 #include "framework/DataExchange.h"
+#include "framework/Dpi.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 #include "ui/RowFill.h"
@@ -70,7 +72,7 @@ void CAutorunDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL CAutorunDlg::OnInitDialog() {
     CTrayIconDlg::OnInitDialog();
-    m_font.CreateFont(13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Tahoma");
+    m_font.CreateFont(ScaleForDpi(13, WindowDpi(m_hWnd)), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Tahoma");
     m_lineText.SubclassStyled(IDC_AUTORUN_TEXT, this, ::GetSysColor(COLOR_WINDOWTEXT), m_font.Get(),
                               ::GetSysColor(COLOR_WINDOW));
     m_btnToggle.SetThemed(TRUE);

@@ -10,8 +10,10 @@
 // the caller's.
 bool PutOnClipboard(HWND owner, UINT format, HANDLE data);
 
-// The text as one CF_TEXT block. When it fails the clipboard is left as it
-// was.
+// The text as CF_TEXT, our 8-bit bytes as they are, and as CF_UNICODETEXT.
+// Other programs read the UTF-16 copy: left to convert CF_TEXT themselves,
+// they would take its bytes in their own code page, not in the UTF-8 the
+// program's strings are in. When it fails the clipboard is left as it was.
 bool SetClipboardText(HWND owner, const std::string& text);
 
 // Data offered on the clipboard for a while: taken back afterwards only when

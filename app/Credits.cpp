@@ -4,7 +4,10 @@
 
 #include "app/UpdateServer.h"
 #include "app/UpdateVersion.h"
+#include "controls/DisplayScale.h"
+#include "controls/ScaledArt.h"
 #include "framework/DataExchange.h"
+#include "framework/Dpi.h"
 #include "resource.h"
 #include "ui/RowFill.h"
 
@@ -35,9 +38,21 @@ BOOL CCredits::OnInitDialog() {
     m_btnHomepage.SetIcon(IDI_HOMEPAGE, 1);
     m_btnHomepage.SetWindowText("Homepage");
 
-    auto font = [](CFont& f, int height, int weight, BYTE underline) {
-        f.CreateFont(height, 0, 0, 0, weight, FALSE, underline, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
+    // Font heights and the picture follow the display scale.
+    const int dpi = WindowDpi(m_hWnd);
+    auto font = [dpi](CFont& f, int height, int weight, BYTE underline) {
+        f.CreateFont(ScaleForDpi(height, dpi), 0, 0, 0, weight, FALSE, underline, FALSE, ANSI_CHARSET, 0, 0, 0, 0,
+                     "Tahoma");
     };
+    if (ScaledArtIdForDpi(IDB_ABOUT, dpi) != IDB_ABOUT) {
+        m_bmpPicture.Attach(LoadScaledBitmap(IDB_ABOUT, dpi));
+        if (m_bmpPicture) {
+            // The static hands back the template's picture, no longer shown.
+            const auto old = reinterpret_cast<HBITMAP>(::SendDlgItemMessageA(
+                m_hWnd, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bmpPicture.Get())));
+            if (old && old != m_bmpPicture.Get()) ::DeleteObject(old);
+        }
+    }
     font(m_fontTitle, 30, FW_BOLD, TRUE);
     font(m_fontFeatures, 13, FW_BOLD, FALSE);
     font(m_fontAuthor, 12, FW_NORMAL, FALSE);

@@ -31,4 +31,7 @@ private:
     CFont m_fontTitle;
     CFont m_fontFeatures;
     CFont m_fontAuthor;
+    // The picture drawn for the display scale, when it is not the one the
+    // template loads (the 100 % picture).
+    CBitmap m_bmpPicture;
 };

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "controls/DisplayScale.h"
+
 CenteredRecord CaptureCentered(const LayoutRect& control) {
     CenteredRecord r;
     r.width = control.Width();
@@ -38,23 +40,61 @@ LayoutRect PlaceButton(const ButtonRecord& record, const LayoutRect& clock) {
     return r;
 }
 
-LayoutRect LimitSizing(LayoutRect r, SizingEdge edge) {
-    if (r.Width() < kMinWindowWidth) {
+CenteredRecord RescaleCentered(const CenteredRecord& record, int fromDpi, int toDpi) {
+    CenteredRecord r;
+    r.width = RescaleForDpi(record.width, fromDpi, toDpi);
+    r.halfWidth = r.width / 2;
+    r.top = RescaleForDpi(record.top, fromDpi, toDpi);
+    r.height = RescaleForDpi(record.height, fromDpi, toDpi);
+    return r;
+}
+
+ButtonRecord RescaleButton(const ButtonRecord& record, int capturedClockWidth, int clockWidth, int fromDpi,
+                           int toDpi) {
+    // The button's width follows from the distances to both edges of the
+    // clock: width = -(clock width) - back - gap.
+    const int buttonWidth = -capturedClockWidth - record.back - record.gap;
+    ButtonRecord r;
+    r.gap = RescaleForDpi(record.gap, fromDpi, toDpi);
+    r.offset = RescaleForDpi(record.offset, fromDpi, toDpi);
+    r.height = RescaleForDpi(record.height, fromDpi, toDpi);
+    r.back = -clockWidth - RescaleForDpi(buttonWidth, fromDpi, toDpi) - r.gap;
+    return r;
+}
+
+WindowSizes WindowSizesForDpi(int dpi) {
+    WindowSizes s;
+    s.smallWidth = ScaleForDpi(kSmallWindowWidth, dpi);
+    s.smallHeight = ScaleForDpi(kSmallWindowHeight, dpi);
+    s.largeWidth = ScaleForDpi(kLargeWindowWidth, dpi);
+    s.largeHeight = ScaleForDpi(kLargeWindowHeight, dpi);
+    s.minWidth = ScaleForDpi(kMinWindowWidth, dpi);
+    s.minHeight = ScaleForDpi(kMinWindowHeight, dpi);
+    s.maxWidth = ScaleForDpi(kMaxWindowWidth, dpi);
+    s.maxHeight = ScaleForDpi(kMaxWindowHeight, dpi);
+    return s;
+}
+
+LayoutRect LimitSizing(LayoutRect r, SizingEdge edge, int dpi) {
+    const WindowSizes sizes = WindowSizesForDpi(dpi);
+    if (r.Width() < sizes.minWidth) {
         if (edge == SizingEdge::Left || edge == SizingEdge::TopLeft || edge == SizingEdge::BottomLeft)
-            r.left = r.right - kMinWindowWidth;
+            r.left = r.right - sizes.minWidth;
         else
-            r.right = r.left + kMinWindowWidth;
+            r.right = r.left + sizes.minWidth;
     }
-    if (r.Height() < kMinWindowHeight) {
+    if (r.Height() < sizes.minHeight) {
         if (edge == SizingEdge::Top || edge == SizingEdge::TopLeft || edge == SizingEdge::TopRight)
-            r.top = r.bottom - kMinWindowHeight;
+            r.top = r.bottom - sizes.minHeight;
         else
-            r.bottom = r.top + kMinWindowHeight;
+            r.bottom = r.top + sizes.minHeight;
     }
     return r;
 }
 
-std::string SizeCaption(int width, int height) {
+std::string SizeCaption(int physicalWidth, int physicalHeight, int dpi) {
+    const int width = UnscaleForDpi(physicalWidth, dpi);
+    const int height = UnscaleForDpi(physicalHeight, dpi);
     if (height < 165 && width < 125) return std::string();
     char text[64];
     if (width > kMaxWindowWidth)

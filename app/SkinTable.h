@@ -1,6 +1,8 @@
 // The five clock skins: face and date-window bitmaps for each skin number.
 #pragma once
 
+#include "controls/DisplayScale.h"
+
 struct SkinBitmaps {
     int faceId;
     int dateId;
@@ -16,4 +18,10 @@ constexpr SkinBitmaps SkinFor(int skin) {
         case 4: return SkinBitmaps{1089, 1067};
         default: return SkinBitmaps{1066, 1067};
     }
+}
+
+// The skin's bitmaps as drawn for the art scale nearest a DPI.
+constexpr SkinBitmaps SkinForDpi(int skin, int dpi) {
+    return SkinBitmaps{ScaledArtId(SkinFor(skin).faceId, NearestArtScale(dpi)),
+                       ScaledArtId(SkinFor(skin).dateId, NearestArtScale(dpi))};
 }

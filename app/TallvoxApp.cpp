@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/CommandLine.h"
 #include "app/TallvoxDlg.h"
 #include "app/TaskbarClock.h"
 #include "framework/ComApartment.h"
@@ -16,6 +17,14 @@ CTallvoxApp theApp;
 CTallvoxDlg theFarewell(nullptr);
 
 BOOL CTallvoxApp::InitInstance() {
+    // With an option the program answers a script and ends, before any
+    // window, taskbar or settings work.
+    const LaunchRequest request = ParseCommandLine(ProgramArguments());
+    if (request.mode != LaunchMode::Window) {
+        m_nExitCode = RunCommandLineMode(request);
+        return FALSE;
+    }
+
     ::InitCommonControls();
     CWinApp::InitInstance();
     // The shell calls made from the window (opening files and pages) expect

@@ -12,7 +12,10 @@
 #include "app/UpdateCheck.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/InstallDateText.h"
+#include "facts/IsoTime.h"
 #include "facts/UptimeText.h"
+#include "controls/DisplayScale.h"
+#include "framework/Dpi.h"
 #include "framework/Icon.h"
 #include "framework/ModuleName.h"
 #include "speech/SapiVoice.h"
@@ -46,6 +49,7 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnMessage(WM_TIMER, &msg::Timer<T, &T::OnTimer>),
         OnMessage(WM_SIZE, &msg::Size<T, &T::OnSize>),
         OnMessage(WM_SIZING, &msg::Raw<T, &T::OnSizing>),
+        OnMessage(WM_DPICHANGED, &msg::Raw<T, &T::OnDpiChanged>),
         OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
         OnMessage(WM_CONTEXTMENU, &msg::Raw<T, &T::OnContextMenu>),
         OnMessage(WM_INSTALL_DATE_ANSWER, &msg::Raw<T, &T::OnInstallDateAnswer>),
@@ -112,10 +116,12 @@ BOOL CTallvoxDlg::OnInitDialog() {
 
 namespace {
 
-// The layout is captured once per process, after the clock has its size.
+// The layout is captured once per process, after the clock has its size, at
+// the DPI the window then had; it is placed at the DPI the window has now.
 struct LayoutRecords {
     CenteredRecord centered[5];
     ButtonRecord button;
+    int dpi = kDefaultDpi;
     bool captured = false;
 };
 LayoutRecords g_layout;
@@ -132,7 +138,35 @@ LayoutRect ChildRect(HWND parent, HWND child) {
 
 void MoveChild(HWND child, const LayoutRect& r) { ::MoveWindow(child, r.left, r.top, r.Width(), r.Height(), FALSE); }
 
+// The line font's cell height at 96 DPI.
+constexpr int kLineFontHeight = 12;
+constexpr int kPointsPerInch = 72;
+
 }  // namespace
+
+int CTallvoxDlg::Dpi() {
+    if (m_nDpi <= 0) return WindowDpi(m_hWnd);
+    return m_nDpi;
+}
+
+void CTallvoxDlg::CreateLineFont() {
+    CFont font;
+    font.CreateFont(ScaleForDpi(kLineFontHeight, Dpi()), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0,
+                    "Tahoma");
+    // The lines take the new font before the old one goes.
+    for (CColorStatic* line : {&m_lineUptime, &m_lineBootTime, &m_lineInstallDate, &m_lineInstallTime})
+        if (line->GetSafeHwnd()) line->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+    m_fontLines = std::move(font);
+}
+
+void CTallvoxDlg::ShowSkin(int skin) {
+    const SkinBitmaps bitmaps = SkinForDpi(skin, Dpi());
+    m_clock.SetSkin(bitmaps.faceId, bitmaps.dateId);
+    const SIZE face = m_clock.GetFaceSize();
+    const LayoutRect clockRect = ChildRect(m_hWnd, m_clock.GetSafeHwnd());
+    if (face.cx != clockRect.Width() || face.cy != clockRect.Height())
+        m_clock.MoveWindow(clockRect.left, clockRect.top, face.cx, face.cy, TRUE);
+}
 
 void CTallvoxDlg::InitMainWindow() {
     LoadTrayIcon(IDR_MAINFRAME);
@@ -144,14 +178,14 @@ void CTallvoxDlg::InitMainWindow() {
     SetTimer(IDT_REFRESH, 1000);
     SetTimer(IDT_TRAYTIP, 1000);
 
-    m_fontLines.CreateFont(12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Tahoma");
+    m_nDpi = WindowDpi(m_hWnd);
+    m_nCreatedDpi = m_nDpi;
+    if (HFONT dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)))
+        ::GetObjectA(dialogFont, sizeof m_lfDialog, &m_lfDialog);
+    CreateLineFont();
 
     // The clock takes the size of its face, at the template's top-left corner.
-    const SkinBitmaps skin = SkinFor(m_settings.m_nSkin);
-    m_clock.SetSkin(skin.faceId, skin.dateId);
-    const SIZE face = m_clock.GetFaceSize();
-    const LayoutRect clockRect = ChildRect(m_hWnd, m_clock.GetSafeHwnd());
-    m_clock.MoveWindow(clockRect.left, clockRect.top, face.cx, face.cy, TRUE);
+    ShowSkin(m_settings.m_nSkin);
     m_clock.Start();
     m_clock.m_bShowDate = TRUE;
     m_clock.m_bShowSeconds = TRUE;
@@ -175,6 +209,7 @@ void CTallvoxDlg::InitMainWindow() {
     m_strInstallDateLine = "- OS Installation Date: " + GetInstallDateText();
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
     m_installDateWorker.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, m_queryInstallDate);
+    m_factTips.Attach(m_hWnd, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
 
     // Whole, however long: a folder cut short would be some other folder.
     m_strHelpPath = FileInFolder(m_strModuleDir, "Help.txt");
@@ -188,8 +223,11 @@ void CTallvoxDlg::InitMainWindow() {
 
     // The small size opens at the screen's top-left corner; the large one
     // keeps the template's size (and its position, which is the same corner).
-    if (!m_settings.m_bMaxWnd) MoveWindow(0, 0, kSmallWindowWidth, kSmallWindowHeight, TRUE);
-    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0);
+    if (!m_settings.m_bMaxWnd) {
+        const WindowSizes sizes = WindowSizesForDpi(Dpi());
+        MoveWindow(0, 0, sizes.smallWidth, sizes.smallHeight, TRUE);
+    }
+    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0, Dpi());
 
     // In the background: a slow or absent network never holds the window up.
     m_updateCheck.Start();
@@ -256,6 +294,8 @@ void CTallvoxDlg::OnTimer(UINT_PTR id) {
         m_lineUptime.SetWindowText(m_strUptimeText);
         m_strInstallTimeText = GetInstallTimeText();
         m_lineInstallTime.SetWindowText(m_strInstallTimeText);
+        m_factTips.Refresh(::GetTickCount64(), _time64(nullptr),
+                           m_bInstallDateKnown ? LocalToUnixSeconds(m_installDate) : std::nullopt);
     } else if (id == IDT_TRAYTIP) {
         if (!IsTrayIconShown()) return;
         // The shell gets the tip composed on the previous tick.
@@ -322,22 +362,61 @@ void CTallvoxDlg::OnSize(UINT, int, int) {
     const RECT wr = GetWindowRect();
     const int width = wr.right - wr.left;
     const int height = wr.bottom - wr.top;
+    const int dpi = Dpi();
+    const WindowSizes sizes = WindowSizesForDpi(dpi);
     // Each correction arrives here again as a nested WM_SIZE, which applies
     // the other limit.
-    if (height > kMaxWindowHeight)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, kMaxWindowHeight, SWP_NOMOVE | SWP_NOZORDER);
-    else if (width > kMaxWindowWidth)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, kMaxWindowWidth, height, SWP_NOMOVE | SWP_NOZORDER);
-    SetWindowText(SizeCaption(width, height));
+    if (height > sizes.maxHeight)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, sizes.maxHeight, SWP_NOMOVE | SWP_NOZORDER);
+    else if (width > sizes.maxWidth)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, sizes.maxWidth, height, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowText(SizeCaption(width, height, dpi));
 }
 
 LRESULT CTallvoxDlg::OnSizing(WPARAM edge, LPARAM rect) {
     Default();
     auto* proposed = reinterpret_cast<RECT*>(rect);
     const LayoutRect limited = LimitSizing(LayoutRect{proposed->left, proposed->top, proposed->right, proposed->bottom},
-                                           static_cast<SizingEdge>(edge));
+                                           static_cast<SizingEdge>(edge), Dpi());
     *proposed = RECT{limited.left, limited.top, limited.right, limited.bottom};
     return TRUE;
+}
+
+// Handled here in full: the dialog manager's own rescaling would move the
+// controls from the template again and undo the layout.
+LRESULT CTallvoxDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
+    const int newDpi = LOWORD(dpi);
+    const auto* rect = reinterpret_cast<const RECT*>(suggested);
+    if (newDpi <= 0 || !rect) return 0;
+    m_nDpi = newDpi;
+
+    CreateLineFont();
+    // The day in the clock's date window is written in the dialog's font:
+    // its point size at the new DPI, as the template would have made it.
+    LOGFONTA lf = m_lfDialog;
+    if (lf.lfHeight < 0) {
+        const int points = RescaleForDpi(-lf.lfHeight, m_nCreatedDpi, kPointsPerInch);
+        lf.lfHeight = -RescaleForDpi(points, kPointsPerInch, newDpi);
+    } else {
+        lf.lfHeight = RescaleForDpi(lf.lfHeight, m_nCreatedDpi, newDpi);
+    }
+    CFont dialogFont;
+    if (dialogFont.CreateFontIndirect(lf)) {
+        m_clock.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont.Get()), FALSE);
+        m_fontDialog = std::move(dialogFont);
+    }
+
+    m_clock.Stop();
+    ShowSkin(m_settings.m_nSkin);
+    m_clock.Start();
+    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0, newDpi);
+
+    // Its WM_SIZE lays the controls out and sets the caption; a rectangle of
+    // the same size sends none, so the layout is applied here as well.
+    ::SetWindowPos(m_hWnd, nullptr, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutControls(false);
+    return 0;
 }
 
 void CTallvoxDlg::OnExit() { OnOK(); }
@@ -375,14 +454,27 @@ BOOL CTallvoxDlg::PaintBackground(HDC dc) {
 
 void CTallvoxDlg::LayoutControls(bool capture) {
     if (!capture && !g_layout.captured) return;
+    const int dpi = Dpi();
     const RECT cr = GetClientRect();
     const LayoutRect client{cr.left, cr.top, cr.right, cr.bottom};
+    if (capture) g_layout.dpi = dpi;
+    // The clock keeps the size of its face, which a change of DPI may have
+    // given it anew.
+    const LayoutRect clockNow = ChildRect(m_hWnd, GetDlgItem(IDC_CLOCK));
     for (int i = 0; i < 5; ++i) {
         HWND child = GetDlgItem(kCenteredIds[i]);
-        if (capture)
+        if (capture) {
             g_layout.centered[i] = CaptureCentered(ChildRect(m_hWnd, child));
-        else
-            MoveChild(child, PlaceCentered(g_layout.centered[i], client));
+            continue;
+        }
+        CenteredRecord record = RescaleCentered(g_layout.centered[i], g_layout.dpi, dpi);
+        if (kCenteredIds[i] == IDC_CLOCK) {
+            const CenteredRecord size = CaptureCentered(clockNow);
+            record.width = size.width;
+            record.halfWidth = size.halfWidth;
+            record.height = size.height;
+        }
+        MoveChild(child, PlaceCentered(record, client));
     }
     HWND button = GetDlgItem(IDC_SIZE_BUTTON);
     const LayoutRect clock = ChildRect(m_hWnd, GetDlgItem(IDC_CLOCK));
@@ -390,7 +482,9 @@ void CTallvoxDlg::LayoutControls(bool capture) {
         g_layout.button = CaptureButton(ChildRect(m_hWnd, button), clock);
         g_layout.captured = true;
     } else {
-        MoveChild(button, PlaceButton(g_layout.button, clock));
+        MoveChild(button, PlaceButton(RescaleButton(g_layout.button, g_layout.centered[0].width, clock.Width(),
+                                                    g_layout.dpi, dpi),
+                                      clock));
     }
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     ::UpdateWindow(m_hWnd);

@@ -10,6 +10,7 @@
 #include "facts/TimeFacts.h"
 #include "facts/TimeTypes.h"
 #include "app/ClipboardText.h"
+#include "app/FactTips.h"
 #include "app/IniFile.h"
 #include "app/LayeredWindow.h"
 #include "app/OsVersion.h"
@@ -69,6 +70,10 @@ public:
     // The right-click menu, in its current state (check marks, entries).
     std::unique_ptr<CMenuXP> BuildPopupMenu();
 
+    // The DPI the window is shown at: every size of the window, its controls,
+    // fonts and pictures is a 96-DPI size scaled by it.
+    int Dpi();
+
     const std::string& ModuleDir() const { return m_strModuleDir; }
     const std::string& HelpPath() const { return m_strHelpPath; }
 
@@ -105,6 +110,9 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnSize(UINT type, int cx, int cy);
     LRESULT OnSizing(WPARAM edge, LPARAM rect);
+    // The window moved to a screen of another DPI: take the suggested
+    // rectangle and lay everything out again at the new scale.
+    LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
     BOOL OnEraseBkgnd(HDC dc);
     virtual BOOL PaintBackground(HDC dc);
     LRESULT OnContextMenu(WPARAM window, LPARAM point);
@@ -154,6 +162,12 @@ private:
     // device context in m_dcCapture. Returns the bitmap, or null.
     HBITMAP CaptureWindow(HWND window, bool wholeWindow);
 
+    // The lines' font at the current DPI, given to the four lines.
+    void CreateLineFont();
+    // The skin's face and date window drawn for the current DPI; the clock
+    // control takes the face's size at its top-left corner.
+    void ShowSkin(int skin);
+
     // Gives a line its text colour, keeps it in the settings and saves it.
     void SetLineColour(CColorStatic& line, COLORREF colour, COLORREF& field, void (CTallvoxSettings::*save)());
 
@@ -165,6 +179,12 @@ private:
     CColorStatic m_lineInstallDate;
     CColorStatic m_lineInstallTime;
     CFont m_fontLines;
+    // The dialog's own font as the template made it, at the DPI the window
+    // was created at, and that font at the current DPI once it has changed
+    // (the clock writes its day in it).
+    LOGFONTA m_lfDialog{};
+    int m_nCreatedDpi = 0;
+    CFont m_fontDialog;
     COsVersion m_osVersion;
     CIniFile m_ini;
     CTallvoxSettings m_settings;
@@ -176,6 +196,9 @@ private:
     CBitmap m_bmpCapture;
     CClipboardOffer m_offerCapture;
     CMenuIcons m_menuIcons;  // loaded once, copied into every menu built
+    CFactTips m_factTips;  // hover tips of the boot-time and installation-date lines
+
+    int m_nDpi = 0;  // 0 until known: WM_SIZE comes before WM_INITDIALOG
 
     TimeFacts m_timeFacts;
     InstallDateQuery m_queryInstallDate;

@@ -4,7 +4,6 @@
 #include "app/TallvoxDlg.h"
 
 #include "app/LayoutMath.h"
-#include "app/SkinTable.h"
 #include "framework/ColorDialog.h"
 #include "resource.h"
 
@@ -122,18 +121,18 @@ void CTallvoxDlg::OnAlwaysOnTop() {
 // the caption through OnSize.
 void CTallvoxDlg::OnToggleSize() {
     m_settings.m_bMaxWnd = !m_settings.m_bMaxWnd;
-    const int width = m_settings.m_bMaxWnd ? kLargeWindowWidth : kSmallWindowWidth;
-    const int height = m_settings.m_bMaxWnd ? kLargeWindowHeight : kSmallWindowHeight;
+    const WindowSizes sizes = WindowSizesForDpi(Dpi());
+    const int width = m_settings.m_bMaxWnd ? sizes.largeWidth : sizes.smallWidth;
+    const int height = m_settings.m_bMaxWnd ? sizes.largeHeight : sizes.smallHeight;
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE);
     m_settings.SaveMaxWnd();
-    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0);
+    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0, Dpi());
 }
 
 void CTallvoxDlg::SelectSkin(int skin) {
     if (m_settings.m_nSkin == skin) return;
     m_clock.Stop();
-    const SkinBitmaps bitmaps = SkinFor(skin);
-    m_clock.SetSkin(bitmaps.faceId, bitmaps.dateId);
+    ShowSkin(skin);
     m_clock.Start();
     m_settings.m_nSkin = skin;
     m_settings.SaveSkin();

@@ -6,20 +6,29 @@
 
 #include <memory>
 
+#include "controls/DisplayScale.h"
+#include "controls/ScaledArt.h"
 #include "resource.h"
 #include "ui/MenuXP.h"
 
 namespace {
 
-// The entry gets a private copy of the icon: it destroys it.
-std::unique_ptr<CMenuXPEntry> Entry(CMenuIcons& icons, int id, const char* label, int icon) {
-    return std::make_unique<CMenuXPEntry>(id, label, icons.Copy(icon));
+// Menu icons are 16 x 16 at 96 DPI.
+constexpr int kSideBarWidth = 15;
+
+// The entry gets a private copy of the icon, drawn for the display scale: it
+// destroys it.
+std::unique_ptr<CMenuXPEntry> Entry(CMenuIcons& icons, int id, const char* label, int icon, int dpi) {
+    auto entry = std::make_unique<CMenuXPEntry>(id, label, icons.Copy(icon, dpi));
+    entry->m_nSize = ScaledIconSize(CMenuIcons::kIconSize, dpi);
+    return entry;
 }
 
 // A submenu in the default (classic) look, with its popup handle.
-std::unique_ptr<CMenuXP> NewSubmenu() {
+std::unique_ptr<CMenuXP> NewSubmenu(int dpi) {
     auto menu = std::make_unique<CMenuXP>();
     menu->CreatePopupMenu();
+    menu->SetDpi(dpi);
     return menu;
 }
 
@@ -33,7 +42,7 @@ struct Item {
 template <size_t N>
 void AppendItems(CMenuXP& menu, CMenuIcons& icons, const Item (&items)[N], int checkedId = 0) {
     for (const Item& item : items)
-        menu.AppendEntry(item.id == checkedId ? MF_CHECKED : 0, Entry(icons, item.id, item.label, item.icon));
+        menu.AppendEntry(item.id == checkedId ? MF_CHECKED : 0, Entry(icons, item.id, item.label, item.icon, menu.Dpi()));
 }
 
 int SkinCommand(int skin) {
@@ -49,16 +58,18 @@ int SkinCommand(int skin) {
 }  // namespace
 
 std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
+    const int dpi = Dpi();
     auto top = std::make_unique<CMenuXP>();
     top->CreatePopupMenu();
+    top->SetDpi(dpi);
     top->m_nStyle = CMenuXP::XP;
     top->m_crText = ::GetSysColor(COLOR_MENUTEXT);
     top->m_crBack = top->m_crIconColumn = ::GetSysColor(COLOR_MENU);
-    top->AddSideBar(std::make_unique<CMenuXPEntry>(CMenuXPEntry::kSideBar, 15, "", 0));
+    top->AddSideBar(std::make_unique<CMenuXPEntry>(CMenuXPEntry::kSideBar, ScaleForDpi(kSideBarWidth, dpi), "", 0));
     top->m_crSideBarStart = RGB(100, 5, 255);
     top->m_crSideBarEnd = RGB(0, 50, 0);
 
-    auto colours = NewSubmenu();
+    auto colours = NewSubmenu(dpi);
     static const Item kLineColours[] = {
         {ID_COLOR_UPTIME, "Uptime", IDI_COLORS},
         {ID_COLOR_BOOT_TIME, "Boot time", IDI_COLORS},
@@ -68,23 +79,23 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
     };
     AppendItems(*colours, m_menuIcons, kLineColours);
     colours->AppendSeparator();
-    colours->AppendEntry(0, Entry(m_menuIcons, ID_COLOR_ALL_TEXT, "All text", IDI_COLORS));
+    colours->AppendEntry(0, Entry(m_menuIcons, ID_COLOR_ALL_TEXT, "All text", IDI_COLORS, dpi));
     colours->AppendSeparator();
-    colours->AppendEntry(0, Entry(m_menuIcons, ID_COLOR_BACKGROUND, "Background", IDI_COLORS));
-    top->AppendPopup(0, std::move(colours), Entry(m_menuIcons, 0, "Manage colors", IDI_COLORS));
+    colours->AppendEntry(0, Entry(m_menuIcons, ID_COLOR_BACKGROUND, "Background", IDI_COLORS, dpi));
+    top->AppendPopup(0, std::move(colours), Entry(m_menuIcons, 0, "Manage colors", IDI_COLORS, dpi));
     top->AppendSeparator();
 
-    auto skins = NewSubmenu();
+    auto skins = NewSubmenu(dpi);
     static const Item kSkins[] = {
         {ID_SKIN_SILVER, "Silver", IDI_COLORS}, {ID_SKIN_ICE, "Ice", IDI_COLORS},
         {ID_SKIN_ORANGE, "Orange", IDI_COLORS}, {ID_SKIN_GREEN, "Green", IDI_COLORS},
         {ID_SKIN_PURPLE, "Purple", IDI_COLORS},
     };
     AppendItems(*skins, m_menuIcons, kSkins, SkinCommand(m_settings.m_nSkin));
-    top->AppendPopup(0, std::move(skins), Entry(m_menuIcons, 0, "Manage clock's color", IDR_MAINFRAME));
+    top->AppendPopup(0, std::move(skins), Entry(m_menuIcons, 0, "Manage clock's color", IDR_MAINFRAME, dpi));
     top->AppendSeparator();
 
-    auto speech = NewSubmenu();
+    auto speech = NewSubmenu(dpi);
     static const Item kSpeech[] = {
         {ID_SAY_UPTIME, "Say uptime", IDI_SAY},
         {ID_SAY_BOOT_TIME, "Say boot time", IDI_SAY},
@@ -93,12 +104,12 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
         {ID_SAY_INSTALL_TIME, "Say OS Install. time", IDI_SAY},
     };
     AppendItems(*speech, m_menuIcons, kSpeech);
-    top->AppendPopup(0, std::move(speech), Entry(m_menuIcons, 0, "Speech", IDI_SPEECH));
+    top->AppendPopup(0, std::move(speech), Entry(m_menuIcons, 0, "Speech", IDI_SPEECH, dpi));
     top->AppendSeparator();
 
     // Opacity needs layered windows.
     if (m_osVersion.IsNt5OrLater()) {
-        auto opacity = NewSubmenu();
+        auto opacity = NewSubmenu(dpi);
         static const Item kOpacity[] = {
             {ID_OPACITY_10, "10%", IDI_OPACITY}, {ID_OPACITY_20, "20%", IDI_OPACITY},
             {ID_OPACITY_30, "30%", IDI_OPACITY}, {ID_OPACITY_40, "40%", IDI_OPACITY},
@@ -107,11 +118,11 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
             {ID_OPACITY_90, "90%", IDI_OPACITY}, {ID_OPACITY_100, "100%", IDI_OPACITY},
         };
         AppendItems(*opacity, m_menuIcons, kOpacity);
-        top->AppendPopup(0, std::move(opacity), Entry(m_menuIcons, 0, "Adjust opacity", IDI_ADJUST));
+        top->AppendPopup(0, std::move(opacity), Entry(m_menuIcons, 0, "Adjust opacity", IDI_ADJUST, dpi));
         top->AppendSeparator();
     }
 
-    auto misc = NewSubmenu();
+    auto misc = NewSubmenu(dpi);
     static const Item kMisc[] = {
         {ID_SAVE_REPORT, "Save report", IDI_SAVE_REPORT},
         {ID_SCREENSHOT, "Screenshot", IDI_SCREENSHOT},
@@ -123,11 +134,11 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
         {ID_ABOUT, "About Tallvox...", IDI_ABOUT},
     };
     AppendItems(*misc, m_menuIcons, kMisc, m_settings.m_bTopMost ? ID_ALWAYS_ON_TOP : 0);
-    top->AppendPopup(0, std::move(misc), Entry(m_menuIcons, 0, "Misc.", IDR_MAINFRAME));
+    top->AppendPopup(0, std::move(misc), Entry(m_menuIcons, 0, "Misc.", IDR_MAINFRAME, dpi));
     top->AppendSeparator();
 
-    top->AppendEntry(0, Entry(m_menuIcons, ID_MINIMIZE, "Minimize", IDI_MINIMIZE));
-    top->AppendEntry(0, Entry(m_menuIcons, IDOK, "Exit", IDI_EXIT));
+    top->AppendEntry(0, Entry(m_menuIcons, ID_MINIMIZE, "Minimize", IDI_MINIMIZE, dpi));
+    top->AppendEntry(0, Entry(m_menuIcons, IDOK, "Exit", IDI_EXIT, dpi));
     return top;
 }
 

@@ -4,6 +4,7 @@
 
 #include "controls/AntialiasedLine.h"
 #include "controls/DibSurface.h"
+#include "controls/DisplayScale.h"
 #include "controls/HandGeometry.h"
 
 namespace {
@@ -13,12 +14,17 @@ constexpr UINT kTickMs = 1000;
 constexpr COLORREF kKey = RGB(255, 0, 255);
 
 // The date window on a 100 x 100 face: the panel, and the day written one
-// pixel right of and above it so the digits sit centred in its frame.
-constexpr int kDateW = 18;
-constexpr int kDateH = 14;
+// pixel right of and above it so the digits sit centred in its frame. A
+// larger face (a larger display scale) moves them with it.
 constexpr POINT kDatePanelAt = {67, 43};
 constexpr POINT kDateTextAt = {68, 42};
 constexpr POINT kDayInCanvas = {3, 1};
+
+// A place on the 100 x 100 face, on a face `faceW` pixels wide.
+POINT OnFace(POINT at, int faceW)
+{
+    return POINT{ScaleForPercent(at.x, faceW), ScaleForPercent(at.y, faceW)};
+}
 
 // Splits the time; hour, minute and second -1 and day 0 when it cannot.
 tm LocalTime(__time64_t t)
@@ -35,7 +41,7 @@ tm LocalTime(__time64_t t)
 void DrawLines(DibSurface& canvas, const std::vector<HandLine>& lines, COLORREF colour)
 {
     for (const HandLine& l : lines)
-        DrawAntialiasedLine(canvas, l.from.x, l.from.y, l.to.x, l.to.y, colour);
+        DrawAntialiasedStroke(canvas, l.from.x, l.from.y, l.to.x, l.to.y, colour, l.weight);
 }
 
 } // namespace
@@ -184,20 +190,26 @@ void CAnalogClock::DrawDate(DibSurface& canvas, const tm& local)
 
     const std::string day = FormatDayOfMonth(local.tm_mday);
 
+    // The date window's own size: 18 x 14 beside a 100 x 100 face.
+    const int faceW = m_layerFace.GetWidth();
+    const int dateW = m_layerDate.GetWidth();
+    const int dateH = m_layerDate.GetHeight();
+    const POINT dayAt = OnFace(kDayInCanvas, faceW);
+    const POINT panelAt = OnFace(kDatePanelAt, faceW);
+    const POINT textAt = OnFace(kDateTextAt, faceW);
+
     CBitmapDC text;
     text.Load(m_nDateId, canvas);
     {
         CSelectObject selectFont(text, dayFont.Get());
-        RECT all{0, 0, kDateW, kDateH};
+        RECT all{0, 0, dateW, dateH};
         CBrush key(kKey);
         ::FillRect(text, &all, key.Get());
         ::SetBkColor(text, kKey);
-        ::ExtTextOutA(text, kDayInCanvas.x, kDayInCanvas.y, 0, nullptr, day.c_str(),
-                      static_cast<UINT>(day.size()), nullptr);
+        ::ExtTextOutA(text, dayAt.x, dayAt.y, 0, nullptr, day.c_str(), static_cast<UINT>(day.size()), nullptr);
 
-        ::BitBlt(canvas, kDatePanelAt.x, kDatePanelAt.y, kDateW, kDateH, m_layerDate, 0, 0, SRCCOPY);
-        ::TransparentBlt(canvas, kDateTextAt.x, kDateTextAt.y, kDateW, kDateH, text, 0, 0, kDateW, kDateH,
-                         kKey);
+        ::BitBlt(canvas, panelAt.x, panelAt.y, dateW, dateH, m_layerDate, 0, 0, SRCCOPY);
+        ::TransparentBlt(canvas, textAt.x, textAt.y, dateW, dateH, text, 0, 0, dateW, dateH, kKey);
     }
     text.Release();
 }

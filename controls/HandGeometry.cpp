@@ -3,34 +3,54 @@
 #include <cmath>
 #include <cstdio>
 
+#include "controls/DisplayScale.h"
+
 namespace {
 
-Point PointAt(int faceW, int faceH, HandAngleResult a, int radius)
+Point PointAt(int faceW, int faceH, HandAngleResult a, double radius)
 {
     const double x = faceW / 2.0 + static_cast<double>(a.cosv) * radius;
     const double y = faceH / 2.0 - static_cast<double>(a.sinv) * radius;
     return Point{static_cast<int>(x), static_cast<int>(y)};
 }
 
-// A wide hand is a tip line plus four side lines fanned out around the base.
-// Near-horizontal hands fan vertically so the side lines stay apart.
+// A radius of the 100 x 100 design on this face; exact (the same integer)
+// on a face 100 pixels wide.
+double FaceRadius(int radius, int faceW)
+{
+    return radius * faceW / 100.0;
+}
+
+// How far the fan of side lines, and the second hand's doubling, reach:
+// 2 pixels on a 100 x 100 face.
+int FanReach(int faceW)
+{
+    return ScaleForPercent(2, faceW);
+}
+
+// A wide hand is a tip line plus side lines fanned out around the base, two
+// to each side on a 100 x 100 face. Near-horizontal hands fan vertically so
+// the side lines stay apart.
 std::vector<HandLine> WideHandLines(int faceW, int faceH, int v, int tipRadius, int sideRadius)
 {
     const HandAngleResult a = HandAngle(v);
-    const Point tip = PointAt(faceW, faceH, a, tipRadius);
-    const Point side = PointAt(faceW, faceH, a, sideRadius);
-    const Point base = PointAt(faceW, faceH, a, kHandBaseRadius);
+    const Point tip = PointAt(faceW, faceH, a, FaceRadius(tipRadius, faceW));
+    const Point side = PointAt(faceW, faceH, a, FaceRadius(sideRadius, faceW));
+    const Point base = PointAt(faceW, faceH, a, FaceRadius(kHandBaseRadius, faceW));
+    const int weight = HandLineWeight(faceW);
+    const int reach = FanReach(faceW);
 
     const bool fanVertically = (v >= 10 && v <= 20) || (v >= 40 && v <= 50);
-    static const int kOffsets[4] = {-2, -1, 1, 2};
 
     std::vector<HandLine> lines;
-    lines.reserve(5);
-    lines.push_back(HandLine{tip, base});
-    for (int offset : kOffsets) {
+    lines.reserve(static_cast<size_t>(1 + 2 * reach));
+    lines.push_back(HandLine{tip, base, weight});
+    for (int offset = -reach; offset <= reach; ++offset) {
+        if (offset == 0)
+            continue;
         const Point end = fanVertically ? Point{base.x, base.y + offset}
                                         : Point{base.x + offset, base.y};
-        lines.push_back(HandLine{side, end});
+        lines.push_back(HandLine{side, end, weight});
     }
     return lines;
 }
@@ -50,6 +70,12 @@ HandAngleResult HandAngle(int v)
 Point HandPoint(int faceW, int faceH, int v, int radius)
 {
     return PointAt(faceW, faceH, HandAngle(v), radius);
+}
+
+int HandLineWeight(int faceW)
+{
+    const int weight = ScaleForPercent(1, faceW);
+    return weight < 1 ? 1 : weight;
 }
 
 int HourHandValue(int hour, int minute)
@@ -72,11 +98,14 @@ std::vector<HandLine> HourHandLines(int faceW, int faceH, int hour, int minute)
 std::vector<HandLine> SecondHandLines(int faceW, int faceH, int second)
 {
     const HandAngleResult a = HandAngle(second);
-    const Point tip = PointAt(faceW, faceH, a, kSecondTipRadius);
-    const Point base = PointAt(faceW, faceH, a, kHandBaseRadius);
-    // Doubled one pixel to the right so the thin hand stays visible.
-    return {HandLine{tip, base},
-            HandLine{Point{tip.x + 1, tip.y}, Point{base.x + 1, base.y}}};
+    const Point tip = PointAt(faceW, faceH, a, FaceRadius(kSecondTipRadius, faceW));
+    const Point base = PointAt(faceW, faceH, a, FaceRadius(kHandBaseRadius, faceW));
+    // Doubled one pixel to the right so the thin hand stays visible; a larger
+    // face repeats it further right.
+    std::vector<HandLine> lines;
+    for (int shift = 0; shift < FanReach(faceW); ++shift)
+        lines.push_back(HandLine{Point{tip.x + shift, tip.y}, Point{base.x + shift, base.y}});
+    return lines;
 }
 
 std::string FormatDayOfMonth(int day)

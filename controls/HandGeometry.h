@@ -1,5 +1,8 @@
 // Where the clock's hands go on the face. Pure arithmetic in the exact
 // precision the drawn picture depends on (single-precision angle, double sums).
+// The lengths below are those of a 100 x 100 face; a larger face (the same
+// dial drawn for a larger display scale) scales the hands with it, so the
+// 100 x 100 face keeps exactly the lines it always had.
 #pragma once
 #include <string>
 #include <vector>
@@ -17,13 +20,15 @@ struct HandAngleResult {
     float sinv;
 };
 
-// One line of a hand, tip side first.
+// One line of a hand, tip side first, `weight` pixels thick (see
+// DrawAntialiasedStroke).
 struct HandLine {
     Point from;
     Point to;
+    int weight = 1;
 };
 
-// Radii of the hands, in pixels from the face centre.
+// Radii of the hands on a 100 x 100 face, in pixels from the face centre.
 constexpr int kMinuteTipRadius = 39;
 constexpr int kMinuteSideRadius = 35;
 constexpr int kHourTipRadius = 28;
@@ -34,13 +39,19 @@ constexpr int kHandBaseRadius = 5;
 // Direction of a hand at position v in minute units (0 = up, 15 = right).
 HandAngleResult HandAngle(int v);
 
-// The point at the given radius from the centre of a faceW x faceH face.
+// The point at the given radius in pixels from the centre of a faceW x faceH
+// face.
 Point HandPoint(int faceW, int faceH, int v, int radius);
+
+// How thick a hand's lines are drawn on a face this wide: 1 up to 149 pixels,
+// then growing with the face.
+int HandLineWeight(int faceW);
 
 // Hour-hand position in minute units: 0..64, creeping once every 12 minutes.
 int HourHandValue(int hour, int minute);
 
-// The lines of each hand in drawing order.
+// The lines of each hand in drawing order. On a larger face the fan of side
+// lines and the second hand's doubling widen with it.
 std::vector<HandLine> MinuteHandLines(int faceW, int faceH, int minute);
 std::vector<HandLine> HourHandLines(int faceW, int faceH, int hour, int minute);
 std::vector<HandLine> SecondHandLines(int faceW, int faceH, int second);

@@ -1,7 +1,8 @@
 #include "controls/HoverButton.h"
 
 #include "controls/ButtonStyleRules.h"
-#include "framework/WinApp.h"
+#include "controls/ScaledArt.h"
+#include "framework/Dpi.h"
 
 CHoverButton::CHoverButton() : CHoverButton(g_visualStyles) {}
 
@@ -23,11 +24,9 @@ const MessageMap* CHoverButton::ThisMessageMap()
 
 const MessageMap* CHoverButton::GetMessageMap() const { return ThisMessageMap(); }
 
-void CHoverButton::SetIcon(int resourceId, int placement)
+void CHoverButton::SetIcon(int resourceId, int placement, int dpi)
 {
-    const auto icon = static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId),
-                                                      IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
-    SetIcon(icon, placement);
+    SetIcon(LoadScaledIcon(resourceId, kIconSize, dpi > 0 ? dpi : WindowDpi(m_hWnd)), placement);
 }
 
 void CHoverButton::SetIcon(HICON icon, int placement)

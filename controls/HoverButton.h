@@ -24,10 +24,11 @@ public:
     explicit CHoverButton(const CVisualStyles& styles);
     ~CHoverButton() override;
 
-    // Loads an icon resource of the program at its own size; without it the
-    // button shows its text centred. Placement 0 and 1 both put the icon left
-    // of the text.
-    void SetIcon(int resourceId, int placement = 1);
+    // Loads an icon resource of the program, 16 x 16 at 96 DPI and drawn
+    // for the scale of `dpi` (0: the DPI the button's window is shown at);
+    // without it the button shows its text centred. Placement 0 and 1 both
+    // put the icon left of the text.
+    void SetIcon(int resourceId, int placement = 1, int dpi = 0);
     // Takes ownership of icon, destroys the one held before and redraws now.
     void SetIcon(HICON icon, int placement = 1);
     HICON GetIcon() const { return m_icon.Get(); }
@@ -58,6 +59,9 @@ protected:
     BOOL m_bUseStyles = TRUE;
 
 private:
+    // Icons of the program's buttons, in pixels at 96 DPI.
+    static constexpr int kIconSize = 16;
+
     void RedrawNow() const;
     // WM_COMMAND / BN_CLICKED to the parent, as a click of the button.
     void NotifyClick() const;

@@ -29,7 +29,9 @@ bool ToWide(const std::string& text, std::vector<wchar_t>& wide)
     } catch (const std::bad_alloc&) {
         return false;
     }
-    const int written = ::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text.c_str(), -1, wide.data(),
+    // No flags: precomposed is the default, and with UTF-8 as the code page
+    // any other flag than MB_ERR_INVALID_CHARS makes the call fail.
+    const int written = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(),
                                               static_cast<int>(wide.size()));
     if (written <= 0)
         return false;

@@ -1,19 +1,18 @@
 #include "ui/MenuIcons.h"
 
-#include "framework/WinApp.h"
+#include "controls/ScaledArt.h"
 
 CMenuIcons::~CMenuIcons() {
     for (const auto& icon : m_loaded)
         if (icon.second) ::DestroyIcon(icon.second);
 }
 
-HICON CMenuIcons::Copy(int id) {
-    auto found = m_loaded.find(id);
+HICON CMenuIcons::Copy(int id, int dpi) {
+    const std::pair<int, int> key(id, ScaledIconSize(kIconSize, dpi));
+    auto found = m_loaded.find(key);
     if (found == m_loaded.end()) {
         // A resource that fails to load is not tried again on every menu.
-        HICON loaded = static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                                       kIconSize, kIconSize, LR_DEFAULTCOLOR));
-        found = m_loaded.emplace(id, loaded).first;
+        found = m_loaded.emplace(key, LoadScaledIcon(id, kIconSize, dpi)).first;
     }
     return found->second ? ::CopyIcon(found->second) : nullptr;
 }

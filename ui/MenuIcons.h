@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <map>
+#include <utility>
 
 class CMenuIcons {
 public:
@@ -19,12 +20,13 @@ public:
     CMenuIcons(const CMenuIcons&) = delete;
     CMenuIcons& operator=(const CMenuIcons&) = delete;
 
-    // A kIconSize x kIconSize copy of icon resource `id` for the caller to
-    // destroy; none when the resource cannot be loaded.
-    HICON Copy(int id);
+    // A copy of icon resource `id`, kIconSize pixels square at 96 DPI and
+    // drawn for the art scale nearest `dpi`, for the caller to destroy; none
+    // when the resource cannot be loaded.
+    HICON Copy(int id, int dpi);
     // How many icon resources have been loaded.
     std::size_t LoadedCount() const { return m_loaded.size(); }
 
 private:
-    std::map<int, HICON> m_loaded;
+    std::map<std::pair<int, int>, HICON> m_loaded;  // by resource id and pixel size
 };

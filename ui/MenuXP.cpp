@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "controls/DisplayScale.h"
+#include "framework/Dpi.h"
 #include "ui/MenuXPGeometry.h"
 
 namespace {
@@ -32,10 +34,33 @@ CMenuXP::CMenuXP()
       m_crSideBarStart(RGB(0, 0, 192)),
       m_crSideBarEnd(RGB(0, 0, 0)),
       m_crIconColumn(m_crBack) {
+    m_nDpi = SystemDpi();
+    CreateMenuFont();
+}
+
+// The system tells its metrics for the screen's DPI; a window on a screen
+// of another DPI gets them scaled.
+void CMenuXP::CreateMenuFont() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = kNonClientMetricsSize;
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-        m_fontMenu.CreateFontIndirect(metrics.lfMenuFont);
+    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return;
+    const int systemDpi = SystemDpi();
+    if (m_nDpi != systemDpi) metrics.lfMenuFont.lfHeight = RescaleForDpi(metrics.lfMenuFont.lfHeight, systemDpi, m_nDpi);
+    m_fontMenu.CreateFontIndirect(metrics.lfMenuFont);
+}
+
+void CMenuXP::SetDpi(int dpi) {
+    if (dpi <= 0 || dpi == m_nDpi) return;
+    m_nDpi = dpi;
+    CreateMenuFont();
+}
+
+int CMenuXP::Px(int length) const { return ScaleForDpi(length, m_nDpi); }
+
+int CMenuXP::MetricAtDpi(int index) const {
+    const int metric = ::GetSystemMetrics(index);
+    const int systemDpi = SystemDpi();
+    return m_nDpi == systemDpi ? metric : RescaleForDpi(metric, systemDpi, m_nDpi);
 }
 
 CMenuXP::~CMenuXP() {
@@ -118,7 +143,7 @@ void CMenuXP::MeasureItem(LPMEASUREITEMSTRUCT measureItem) {
     if (entry->m_bSideBar) {
         size = menuxp::SideBarSize(entry->m_nSize);
     } else if (entry->m_bSeparator) {
-        size = menuxp::SeparatorSize(::GetSystemMetrics(SM_CYMENUCHECK));
+        size = menuxp::SeparatorSize(MetricAtDpi(SM_CYMENUCHECK));
     } else {
         // Measured in bold, so the regular label that is drawn always fits.
         // Tabs are not expanded. No DT_VCENTER here: with DT_CALCRECT it
@@ -133,9 +158,9 @@ void CMenuXP::MeasureItem(LPMEASUREITEMSTRUCT measureItem) {
         CSelectObject selectBold(screen, bold.Get());
         RECT extent{};
         CDCHandle(screen).DrawText(entry->m_strText, extent, DT_CALCRECT | DT_SINGLELINE);
-        size = menuxp::TextItemSize(entry->m_nSize, extent.right - extent.left, extent.bottom - extent.top);
+        size = menuxp::TextItemSize(entry->m_nSize, extent.right - extent.left, extent.bottom - extent.top, m_nDpi);
     }
-    measureItem->itemWidth = menuxp::ReportedItemWidth(size.width, ::GetSystemMetrics(SM_CXMENUCHECK));
+    measureItem->itemWidth = menuxp::ReportedItemWidth(size.width, MetricAtDpi(SM_CXMENUCHECK));
     measureItem->itemHeight = static_cast<UINT>(size.height);
 }
 
@@ -164,7 +189,7 @@ void CMenuXP::PaintSeparator(CDCHandle dc, const RECT& rect, const CMenuXPEntry&
     dc.DrawEdge(line, EDGE_ETCHED, BF_TOP);
     if (m_nStyle == XP) {
         // The icon column runs on across the separator.
-        const int side = entry.m_nSize + 4;
+        const int side = entry.m_nSize + Px(4);
         PaintIconColumn(dc, RECT{rect.left, rect.top, rect.left + side, rect.top + side}, false, false, false);
     }
 }
@@ -181,12 +206,12 @@ void CMenuXP::PaintTextEntry(CDCHandle dc, const RECT& rect, const CMenuXPEntry&
     if (entry.m_hIcon || checked) PaintIconFrame(dc, iconBox, selected, disabled, checked);
 
     RECT inner = iconBox;
-    ::InflateRect(&inner, -2, -2);
+    ::InflateRect(&inner, -Px(2), -Px(2));
     if (entry.m_hIcon)
         PaintIcon(dc, inner, entry.m_hIcon, selected, disabled, checked);
     else if (checked)
         PaintCheck(dc, inner);
 
-    const RECT text{rect.left + height + 2, rect.top, rect.right - entry.m_nSize, rect.bottom};
+    const RECT text{rect.left + height + Px(2), rect.top, rect.right - entry.m_nSize, rect.bottom};
     PaintItemText(dc, text, entry.m_strText, selected, disabled);
 }

@@ -41,6 +41,12 @@ public:
     // The entry gives the submenu's item its label and icon.
     BOOL AppendPopup(UINT flags, std::unique_ptr<CMenuXP> popup, std::unique_ptr<CMenuXPEntry> entry);
 
+    // The DPI of the window the menu opens for (the screen's unless set): the paddings,
+    // the check mark, the side bar's title and the menu font are scaled to
+    // it. The entries carry icons and sizes of that scale already.
+    void SetDpi(int dpi);
+    int Dpi() const { return m_nDpi; }
+
     void MeasureItem(LPMEASUREITEMSTRUCT measureItem) override;
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
 
@@ -82,6 +88,14 @@ protected:
     virtual void PaintIconColumn(CDCHandle dc, const RECT& rect, bool selected, bool disabled, bool checked);
 
 private:
+    // A 96-DPI length at the menu's DPI.
+    int Px(int length) const;
+    // A system metric for the screen's DPI, at the menu's DPI.
+    int MetricAtDpi(int index) const;
+    void CreateMenuFont();
+
+    int m_nDpi = 96;  // set to the screen's by the constructor
+
     void PaintSeparator(CDCHandle dc, const RECT& rect, const CMenuXPEntry& entry);
     void PaintTextEntry(CDCHandle dc, const RECT& rect, const CMenuXPEntry& entry, UINT state);
     BOOL AppendOwnerDrawn(UINT flags, UINT_PTR id, std::unique_ptr<CMenuXPEntry> entry);

@@ -49,23 +49,28 @@ std::vector<std::uint32_t> GradientPixels(int width, int height, Colorref from, 
     return pixels;
 }
 
-std::array<CheckStroke, 3> CheckMarkStrokes(int left, int top, int width, int height) {
-    const int x = left + (width - kCheckBox) / 2;
-    const int y = top + (height - kCheckBox) / 2;
+std::array<CheckStroke, 3> CheckMarkStrokes(int left, int top, int width, int height, int dpi) {
+    const auto px = [dpi](int v) { return ScaleForDpi(v, dpi); };
+    const int x = left + (width - px(kCheckBox)) / 2;
+    const int y = top + (height - px(kCheckBox)) / 2;
+    const int step = CheckMarkPenWidth(dpi);
     std::array<CheckStroke, 3> strokes{};
     for (int k = 0; k < 3; ++k) {
+        const int down = k * step;
         strokes[static_cast<std::size_t>(k)] = CheckStroke{
-            MenuPoint{x, y + 3 + k}, MenuPoint{x + 2, y + 5 + k}, MenuPoint{x + 7, y + k}};
+            MenuPoint{x, y + px(3) + down}, MenuPoint{x + px(2), y + px(5) + down}, MenuPoint{x + px(7), y + down}};
     }
     return strokes;
 }
+
+int CheckMarkPenWidth(int dpi) { return std::max(1, ScaleForDpi(1, dpi)); }
 
 ItemSize SideBarSize(int barWidth) { return ItemSize{barWidth, 1}; }
 
 ItemSize SeparatorSize(int menuCheckHeight) { return ItemSize{0, menuCheckHeight / 2}; }
 
-ItemSize TextItemSize(int iconSize, int textWidth, int textHeight) {
-    return ItemSize{2 * iconSize + 12 + textWidth, std::max(textHeight, iconSize + 4)};
+ItemSize TextItemSize(int iconSize, int textWidth, int textHeight, int dpi) {
+    return ItemSize{2 * iconSize + ScaleForDpi(12, dpi) + textWidth, std::max(textHeight, iconSize + ScaleForDpi(4, dpi))};
 }
 
 std::uint32_t ReportedItemWidth(int desiredWidth, int menuCheckWidth) {

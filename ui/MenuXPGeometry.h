@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/Colorref.h"
+#include "controls/DisplayScale.h"
 
 namespace menuxp {
 
@@ -45,10 +46,13 @@ struct MenuPoint {
 inline bool operator==(MenuPoint a, MenuPoint b) { return a.x == b.x && a.y == b.y; }
 
 // Three parallel polylines of three points each, drawn one pixel apart, make
-// the check mark; it fits an 8 x 8 box centred in the given rectangle.
+// the check mark; it fits an 8 x 8 box centred in the given rectangle. At a
+// higher DPI the box and the spacing scale, and the strokes are drawn with a
+// pen CheckMarkPenWidth wide.
 constexpr int kCheckBox = 8;
 using CheckStroke = std::array<MenuPoint, 3>;
-std::array<CheckStroke, 3> CheckMarkStrokes(int left, int top, int width, int height);
+std::array<CheckStroke, 3> CheckMarkStrokes(int left, int top, int width, int height, int dpi = kDefaultDpi);
+int CheckMarkPenWidth(int dpi);
 
 // The size an item would like, before the system's own additions.
 struct ItemSize {
@@ -63,8 +67,9 @@ ItemSize SideBarSize(int barWidth);
 // A separator is half a check mark high and has no width.
 ItemSize SeparatorSize(int menuCheckHeight);
 // A label beside an icon box and a right margin of one icon each:
-// 2 * iconSize + 12 + text width wide, at least iconSize + 4 high.
-ItemSize TextItemSize(int iconSize, int textWidth, int textHeight);
+// 2 * iconSize + 12 + text width wide, at least iconSize + 4 high; the 12 and
+// the 4 are 96-DPI pixels, scaled to the menu's DPI.
+ItemSize TextItemSize(int iconSize, int textWidth, int textHeight, int dpi = kDefaultDpi);
 
 // The width written to the measure request. The system adds the check-mark
 // width (less one) to every owner-drawn menu item, so that much is taken off

@@ -124,9 +124,9 @@ void CMenuXP::PaintIcon(CDCHandle dc, const RECT& rect, HICON icon, bool selecte
 void CMenuXP::PaintCheck(CDCHandle dc, const RECT& rect) {
     // Always black, also on the selection bar.
     CPen pen;
-    pen.CreatePen(PS_SOLID, 1, kBlack);
+    pen.CreatePen(PS_SOLID, menuxp::CheckMarkPenWidth(m_nDpi), kBlack);
     CSelectObject selectPen(dc, pen.Get());
-    const auto strokes = menuxp::CheckMarkStrokes(rect.left, rect.top, Width(rect), Height(rect));
+    const auto strokes = menuxp::CheckMarkStrokes(rect.left, rect.top, Width(rect), Height(rect), m_nDpi);
     for (const menuxp::CheckStroke& stroke : strokes) {
         const POINT points[3] = {{stroke[0].x, stroke[0].y}, {stroke[1].x, stroke[1].y}, {stroke[2].x, stroke[2].y}};
         dc.Polyline(points, 3);
@@ -164,7 +164,7 @@ void CMenuXP::PaintLabel(CDCHandle dc, const RECT& rect, const std::string& text
 
 void CMenuXP::PaintSideBar(CDCHandle dc, const RECT& rect, const std::string& title) {
     RECT bar = rect;
-    bar.right += 3;
+    bar.right += Px(3);
     const int width = Width(bar);
     const int height = Height(bar);
 
@@ -179,11 +179,11 @@ void CMenuXP::PaintSideBar(CDCHandle dc, const RECT& rect, const std::string& ti
 
     // The title runs bottom to top.
     CFont font;
-    font.CreateFont(16, 0, 900, 900, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    font.CreateFont(Px(16), 0, 900, 900, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
     CSelectObject selectFont(dc, font.Get());
     const COLORREF oldText = dc.SetTextColor(kWhite);
     const int oldMode = dc.SetBkMode(TRANSPARENT);
-    dc.TextOut(bar.left + 2, bar.bottom - 4, title);
+    dc.TextOut(bar.left + Px(2), bar.bottom - Px(4), title);
     dc.SetBkMode(oldMode);
     dc.SetTextColor(oldText);
 }

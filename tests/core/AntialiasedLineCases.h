@@ -279,6 +279,35 @@ TYPED_TEST_P(AntialiasedLineTest, LineLeavingTheCanvasIsNotShortened)
             EXPECT_EQ(clipped->GetPixel(x, y), whole->GetPixel(x + shift, y)) << "at " << x << "," << y;
 }
 
+// A thicker stroke for a larger display scale: one-pixel lines side by side
+// across the line, and weight 1 draws exactly the one-pixel line.
+TYPED_TEST_P(AntialiasedLineTest, StrokeOfWeightOneIsTheLineAndHeavierStrokesLieSideBySide)
+{
+    auto line = this->Canvas(this->kWhite);
+    auto stroke = this->Canvas(this->kWhite);
+    DrawAntialiasedLine(*line, 1, 1, 9, 4, this->kBlack);
+    DrawAntialiasedStroke(*stroke, 1, 1, 9, 4, this->kBlack, 1);
+    for (int y = 0; y < this->kSize; ++y)
+        for (int x = 0; x < this->kSize; ++x)
+            EXPECT_EQ(line->GetPixel(x, y), stroke->GetPixel(x, y)) << "at " << x << "," << y;
+
+    // Steep: neighbours along x, the extra one to the right for weight 2 and
+    // one each side for weight 3.
+    auto steep = this->Canvas(this->kWhite);
+    DrawAntialiasedStroke(*steep, 5, 2, 5, 6, this->kRed, 2);
+    EXPECT_TRUE(CanvasMatches(*steep, this->kSize, this->kSize, this->kWhite,
+                              {{5, 2, this->kRed}, {5, 3, this->kRed}, {5, 4, this->kRed}, {5, 5, this->kRed},
+                               {5, 6, this->kRed}, {6, 2, this->kRed}, {6, 3, this->kRed}, {6, 4, this->kRed},
+                               {6, 5, this->kRed}, {6, 6, this->kRed}}));
+    // Flat: neighbours along y.
+    auto flat = this->Canvas(this->kWhite);
+    DrawAntialiasedStroke(*flat, 2, 5, 4, 5, this->kRed, 3);
+    EXPECT_TRUE(CanvasMatches(*flat, this->kSize, this->kSize, this->kWhite,
+                              {{2, 4, this->kRed}, {3, 4, this->kRed}, {4, 4, this->kRed}, {2, 5, this->kRed},
+                               {3, 5, this->kRed}, {4, 5, this->kRed}, {2, 6, this->kRed}, {3, 6, this->kRed},
+                               {4, 6, this->kRed}}));
+}
+
 REGISTER_TYPED_TEST_SUITE_P(AntialiasedLineTest,
                             SinglePointSetsOnePixel,
                             HorizontalLineRunningLeftCoversBothEnds,
@@ -293,4 +322,5 @@ REGISTER_TYPED_TEST_SUITE_P(AntialiasedLineTest,
                             ChannelsBlendFromSmallerToLargerValue,
                             LuminanceDecidesWhichWeightTheFirstPixelTakes,
                             BlendScalesInDoublePrecision,
-                            LineLeavingTheCanvasIsNotShortened);
+                            LineLeavingTheCanvasIsNotShortened,
+                            StrokeOfWeightOneIsTheLineAndHeavierStrokesLieSideBySide);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <ostream>
 #include <vector>
 
@@ -185,4 +188,65 @@ TEST(LocalMinuteNumber, CountsWholeMinutesFromNineteenSeventy)
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, LocalMinuteNumber(c.year, c.month, c.day, c.hour, c.minute))
             << c.year << "-" << c.month << "-" << c.day << " " << c.hour << ":" << c.minute;
+}
+
+// A face drawn for a larger display scale carries the same hands scaled with
+// it: radii, the fan of side lines, the second hand's doubling and the line
+// weight.
+TEST(HandLines, ScaleWithTheFace)
+{
+    const std::vector<HandLine> minute = MinuteHandLines(200, 200, 0);
+    const std::vector<HandLine> want = {
+        {{99, 22}, {99, 90}}, {{99, 30}, {95, 90}}, {{99, 30}, {96, 90}}, {{99, 30}, {97, 90}},
+        {{99, 30}, {98, 90}}, {{99, 30}, {100, 90}}, {{99, 30}, {101, 90}}, {{99, 30}, {102, 90}},
+        {{99, 30}, {103, 90}}};
+    EXPECT_EQ(minute, want);
+    for (const HandLine& l : minute)
+        EXPECT_EQ(l.weight, 2);
+
+    const std::vector<HandLine> second = {{{99, 30}, {99, 90}}, {{100, 30}, {100, 90}},
+                                          {{101, 30}, {101, 90}}, {{102, 30}, {102, 90}}};
+    EXPECT_EQ(SecondHandLines(200, 200, 0), second);
+
+    struct Scale {
+        int face;
+        size_t wideLines;
+        size_t secondLines;
+        int weight;
+    };
+    const Scale scales[] = {{100, 5, 2, 1}, {125, 7, 3, 1}, {150, 7, 3, 2}, {200, 9, 4, 2}};
+    for (const Scale& s : scales) {
+        EXPECT_EQ(MinuteHandLines(s.face, s.face, 17).size(), s.wideLines) << s.face;
+        EXPECT_EQ(HourHandLines(s.face, s.face, 7, 40).size(), s.wideLines) << s.face;
+        EXPECT_EQ(SecondHandLines(s.face, s.face, 42).size(), s.secondLines) << s.face;
+        EXPECT_EQ(HourHandLines(s.face, s.face, 7, 40)[0].weight, s.weight) << s.face;
+        EXPECT_EQ(HandLineWeight(s.face), s.weight) << s.face;
+    }
+}
+
+// Everything the hands draw, the stroke's extra pixels and the anti-aliased
+// neighbour included, stays within 42 % of the face's width from its centre:
+// outside that circle the face shows exactly as painted.
+TEST(HandLines, StayWithinTheirCircleAtEveryScale)
+{
+    for (int face : {100, 125, 150, 200}) {
+        const double centre = face / 2.0, limit = 0.42 * face;
+        std::vector<HandLine> all;
+        for (int v = 0; v < 60; ++v) {
+            for (const std::vector<HandLine>& lines :
+                 {MinuteHandLines(face, face, v), SecondHandLines(face, face, v), HourHandLines(face, face, v / 5 + 1, v)})
+                all.insert(all.end(), lines.begin(), lines.end());
+        }
+        for (const HandLine& l : all) {
+            for (Point p : {l.from, l.to}) {
+                // The stroke's extra lines and the blended neighbour lie up
+                // to weight / 2 + 1 pixels beside the point, across the line
+                // (along x or along y).
+                const double dx = std::abs(p.x + 0.5 - centre), dy = std::abs(p.y + 0.5 - centre);
+                const double extra = l.weight / 2 + 1;
+                const double reach = std::max(std::hypot(dx + extra, dy), std::hypot(dx, dy + extra));
+                EXPECT_LE(reach, limit) << face << ": (" << p.x << "," << p.y << ")";
+            }
+        }
+    }
 }

@@ -115,6 +115,16 @@ TEST(MenuXPMeasure, TextItemIsAtLeastIconPlusFourHigh) {
     EXPECT_EQ(28, TextItemSize(24, 0, 0).height);
 }
 
+// At a higher DPI the paddings around the label scale; the icon size comes
+// scaled with the entry.
+TEST(MenuXPMeasure, PaddingsScaleWithTheDpi) {
+    EXPECT_EQ(2 * 24 + 18 + 50, TextItemSize(24, 50, 13, 144).width);
+    EXPECT_EQ(24 + 6, TextItemSize(24, 50, 13, 144).height);
+    EXPECT_EQ(2 * 32 + 24 + 50, TextItemSize(32, 50, 13, 192).width);
+    EXPECT_EQ(32 + 8, TextItemSize(32, 50, 13, 192).height);
+    EXPECT_EQ(TextItemSize(16, 50, 13).width, TextItemSize(16, 50, 13, 96).width);
+}
+
 TEST(MenuXPMeasure, SeparatorAndSideBar) {
     EXPECT_EQ(0, SeparatorSize(13).width);
     EXPECT_EQ(6, SeparatorSize(13).height) << "half the check mark, rounded down";
@@ -141,6 +151,19 @@ TEST(MenuXPCheckMark, ThreeStrokesOnePixelApartInTheCentredBox) {
     EXPECT_EQ((MenuPoint{6, 11}), strokes[2][0]);
     EXPECT_EQ((MenuPoint{8, 13}), strokes[2][1]);
     EXPECT_EQ((MenuPoint{13, 8}), strokes[2][2]);
+}
+
+// At 200 % the mark is twice as large, its strokes two pixels apart and drawn
+// with a two-pixel pen.
+TEST(MenuXPCheckMark, ScalesWithTheDpi) {
+    const auto strokes = CheckMarkStrokes(4, 4, 32, 32, 192);
+    EXPECT_EQ((MenuPoint{12, 18}), strokes[0][0]);
+    EXPECT_EQ((MenuPoint{16, 22}), strokes[0][1]);
+    EXPECT_EQ((MenuPoint{26, 12}), strokes[0][2]);
+    EXPECT_EQ((MenuPoint{12, 22}), strokes[2][0]);
+    EXPECT_EQ(2, CheckMarkPenWidth(192));
+    EXPECT_EQ(1, CheckMarkPenWidth(96));
+    EXPECT_EQ(1, CheckMarkPenWidth(120));
 }
 
 TEST(MenuXPCheckMark, OffsetsTruncateTowardZero) {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "controls/DisplayScale.h"
 #include "e2e/ArtBitmap.h"
 #include "e2e/ProgramDialogs.h"
 #include "e2e/ScreenPixels.h"
@@ -185,9 +186,11 @@ TEST(Appearance, OpacityAlwaysOnTopAndSizeApplyAtOnceAndAreSaved) {
     const POINT place{r.left, r.top};
     ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SIZE_BUTTON, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_SIZE_BUTTON)));
+    // Sizes scaled by the display's DPI; the caption tells 96-DPI units.
+    const int dpi = TallvoxProcess::SessionDpi();
     ::GetWindowRect(window, &r);
-    EXPECT_EQ(370, r.right - r.left);
-    EXPECT_EQ(212, r.bottom - r.top);
+    EXPECT_EQ(ScaleForDpi(370, dpi), r.right - r.left);
+    EXPECT_EQ(ScaleForDpi(212, dpi), r.bottom - r.top);
     EXPECT_EQ(place.x, r.left);
     EXPECT_EQ(place.y, r.top);
     char caption[64] = {};
@@ -198,8 +201,8 @@ TEST(Appearance, OpacityAlwaysOnTopAndSizeApplyAtOnceAndAreSaved) {
     ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SIZE_BUTTON, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_SIZE_BUTTON)));
     ::GetWindowRect(window, &r);
-    EXPECT_EQ(200, r.right - r.left);
-    EXPECT_EQ(163, r.bottom - r.top);
+    EXPECT_EQ(ScaleForDpi(200, dpi), r.right - r.left);
+    EXPECT_EQ(ScaleForDpi(163, dpi), r.bottom - r.top);
     ::GetWindowTextA(window, caption, sizeof caption);
     EXPECT_STREQ("Tallvox x=200; y=163", caption);
     EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Max_Wnd=0"));
@@ -211,11 +214,13 @@ TEST(Appearance, SkinCommandsSwitchTheFaceAndTheSameSkinWritesNothing) {
     tallvox.WriteFile("Tallvox.ini", "[Tallvox]\r\nMax_Wnd=1\r\n");
     ASSERT_TRUE(tallvox.Start());
 
-    // A point of the rim, outside the hands' reach, as each face paints it.
+    // A point of the rim, outside the hands' reach, as each face paints it
+    // (the faces drawn for the display's scale).
     const RECT clock = ControlScreenRect(tallvox.Window(), IDC_CLOCK);
-    const int x = 50, y = 5;
-    const COLORREF silverRim = ReadArt("face_1066.bmp").At(x, y);
-    const COLORREF greenRim = ReadArt("face_1088.bmp").At(x, y);
+    const ArtBitmap silver = ReadArtForSession("face_1066.bmp");
+    const int x = silver.width / 2, y = silver.width / 20;
+    const COLORREF silverRim = silver.At(x, y);
+    const COLORREF greenRim = ReadArtForSession("face_1088.bmp").At(x, y);
     ASSERT_NE(silverRim, greenRim);
     const auto shown = [&] { return ScreenPixels(clock).At(clock.left + x, clock.top + y); };
     ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return shown() == silverRim; }, 3000)) << "the silver face";

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "controls/DisplayScale.h"
 #include "e2e/TallvoxProcess.h"
 
 ArtBitmap ReadBmp(const std::string& path) {
@@ -26,3 +27,10 @@ ArtBitmap ReadBmp(const std::string& path) {
 }
 
 ArtBitmap ReadArt(const std::string& name) { return ReadBmp(TallvoxProcess::ArtFolder() + "\\" + name); }
+
+ArtBitmap ReadArtForSession(const std::string& name) {
+    const int percent = NearestArtScale(TallvoxProcess::SessionDpi());
+    if (percent == 100) return ReadArt(name);
+    const size_t dot = name.rfind('.');
+    return ReadArt(name.substr(0, dot) + "_" + std::to_string(percent) + name.substr(dot));
+}

@@ -15,3 +15,6 @@ struct ArtBitmap {
 ArtBitmap ReadBmp(const std::string& path);
 // A file of the committed artwork folder, e.g. "face_1066.bmp".
 ArtBitmap ReadArt(const std::string& name);
+// The same picture as drawn for the art scale the program picks at this
+// run's display DPI: "face_1066.bmp" at 144 DPI reads face_1066_150.bmp.
+ArtBitmap ReadArtForSession(const std::string& name);

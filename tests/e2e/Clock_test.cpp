@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "controls/DisplayScale.h"
 #include "e2e/ArtBitmap.h"
 #include "e2e/ScreenPixels.h"
 #include "e2e/TallvoxProcess.h"
@@ -28,18 +29,22 @@ std::set<std::pair<int, int>> RedPixels(const ScreenPixels& shot, const RECT& r)
 
 }  // namespace
 
+// At every display scale: the face is the one drawn for the scale nearest
+// the display's DPI (100 x 100 at 96 DPI, 150 x 150 at 144 DPI).
 TEST(Clock, ShowsTheSavedSkinAtTheFaceSizeAndTheSecondHandMoves) {
-    const ArtBitmap green = ReadArt("face_1088.bmp");
-    const ArtBitmap silver = ReadArt("face_1066.bmp");
-    ASSERT_EQ(100, green.width);
+    const ArtBitmap green = ReadArtForSession("face_1088.bmp");
+    const ArtBitmap silver = ReadArtForSession("face_1066.bmp");
+    const int size = ScaleForPercent(100, NearestArtScale(TallvoxProcess::SessionDpi()));
+    ASSERT_EQ(size, green.width);
+    ASSERT_EQ(size, green.height);
 
     TallvoxProcess tallvox("clock");
     tallvox.WriteFile("Tallvox.ini", "[Tallvox]\r\nSkin=3\r\nClock_sec_hand=RGB(255,0,0)\r\nMax_Wnd=1\r\n");
     ASSERT_TRUE(tallvox.Start());
 
     const RECT clock = ControlScreenRect(tallvox.Window(), IDC_CLOCK);
-    ASSERT_EQ(100, clock.right - clock.left);
-    ASSERT_EQ(100, clock.bottom - clock.top);
+    ASSERT_EQ(size, clock.right - clock.left);
+    ASSERT_EQ(size, clock.bottom - clock.top);
 
     // Outside the reach of the hands the face shows exactly as
     // painted; the magenta key shows the window's white background. The first
@@ -50,12 +55,12 @@ TEST(Clock, ShowsTheSavedSkinAtTheFaceSizeAndTheSecondHandMoves) {
     };
     const auto countFace = [&](const ScreenPixels& shot) {
         FaceCount n;
-        for (int y = 0; y < 100; ++y)
-            for (int x = 0; x < 100; ++x) {
-                // The minute hand's tip is 39 pixels out; truncating its
-                // coordinates and the anti-aliased pixel beside each point
-                // take it a little further, up to about 41 pixels.
-                if (std::hypot(x - 50, y - 50) <= 42.0) continue;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                // The minute hand's tip is 39 pixels out on a 100-pixel face;
+                // truncating its coordinates and the anti-aliased pixel beside
+                // each point take it a little further, up to about 41 pixels.
+                if (std::hypot(x - size / 2, y - size / 2) <= 0.42 * size) continue;
                 const COLORREF painted = green.At(x, y);
                 const COLORREF shown = shot.At(clock.left + x, clock.top + y);
                 const COLORREF expected = painted == RGB(255, 0, 255) ? RGB(255, 255, 255) : painted;
@@ -84,8 +89,8 @@ TEST(Clock, ShowsTheSavedSkinAtTheFaceSizeAndTheSecondHandMoves) {
     }, 5000);
     EXPECT_EQ(0, face.keyMismatches) << "the key shows the window's background:" << face.where;
     EXPECT_EQ(0, face.mismatches) << face.where;
-    EXPECT_GT(face.keyed, 2000);
-    EXPECT_GT(face.matches, 1000);
+    EXPECT_GT(face.keyed, 2000 * size / 100 * size / 100);
+    EXPECT_GT(face.matches, 1000 * size / 100 * size / 100);
     EXPECT_LT(face.silverMatches, face.matches / 4) << "the green skin, not the silver one";
 
     // The hand steps once a second; a busy machine may deliver the tick late,

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/DisplayScale.h"
 #include "e2e/TallvoxProcess.h"
 #include "e2e/TaskbarStandIn.h"
 #include "resource.h"
@@ -17,6 +18,16 @@ bool StartsWith(const std::string& text, const std::string& prefix) { return tex
 void PressKey(HWND window, WPARAM key) {
     ::PostMessageA(window, WM_KEYDOWN, key, 1);
     ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+// A 96-DPI size at this run's display DPI.
+int Scaled(int size) { return ScaleForDpi(size, TallvoxProcess::SessionDpi()); }
+
+RECT ClientRectOf(HWND window, HWND control) {
+    RECT r{};
+    ::GetWindowRect(control, &r);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
 }  // namespace
@@ -51,6 +62,7 @@ TEST(Lifecycle, FillsBootAndInstallLinesAtOnceAndUptimeOnTheFirstTick) {
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
 }
 
+// 200 x 163 at 96 DPI, and that size scaled at every other DPI.
 TEST(Lifecycle, OpensSmallAtTheTopLeftCorner) {
     TallvoxProcess tallvox("size");
     ASSERT_TRUE(tallvox.Start());
@@ -58,8 +70,59 @@ TEST(Lifecycle, OpensSmallAtTheTopLeftCorner) {
     ::GetWindowRect(tallvox.Window(), &rc);
     EXPECT_EQ(0, rc.left);
     EXPECT_EQ(0, rc.top);
-    EXPECT_EQ(200, rc.right - rc.left);
-    EXPECT_EQ(163, rc.bottom - rc.top);
+    EXPECT_EQ(Scaled(200), rc.right - rc.left);
+    EXPECT_EQ(Scaled(163), rc.bottom - rc.top);
+    char caption[64] = {};
+    ::GetWindowTextA(tallvox.Window(), caption, sizeof caption);
+    EXPECT_STREQ("Tallvox x=200; y=163", caption) << "the size in 96-DPI units";
+}
+
+// The large window as the template lays it out at the display's DPI holds
+// the clock, its button and all four lines; the large size of the size
+// button (370 x 212, scaled) still shows every line's full height.
+TEST(Lifecycle, TheLargeWindowHoldsTheClockAndTheFourLinesAtEveryScale) {
+    TallvoxProcess tallvox("large-lines");
+    tallvox.WriteFile("Tallvox.ini", "[Tallvox]\r\nMax_Wnd=1\r\n");
+    ASSERT_TRUE(tallvox.Start());
+    const HWND window = tallvox.Window();
+    const int lines[] = {IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE, IDC_LINE_INSTALL_TIME};
+
+    RECT client{};
+    ::GetClientRect(window, &client);
+    for (int id : {IDC_CLOCK, IDC_SIZE_BUTTON, IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE,
+                   IDC_LINE_INSTALL_TIME}) {
+        const RECT r = ClientRectOf(window, ::GetDlgItem(window, id));
+        EXPECT_GE(r.left, 0) << "control " << id;
+        EXPECT_GE(r.top, 0) << "control " << id;
+        EXPECT_LE(r.right, client.right) << "control " << id;
+        EXPECT_LE(r.bottom, client.bottom) << "control " << id;
+    }
+    // Top to bottom: the clock, then the lines one below the other.
+    int above = ClientRectOf(window, ::GetDlgItem(window, IDC_CLOCK)).bottom;
+    for (int id : lines) {
+        const RECT r = ClientRectOf(window, ::GetDlgItem(window, id));
+        EXPECT_GE(r.top, above) << "line " << id;
+        above = r.bottom;
+    }
+
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SIZE_BUTTON, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_SIZE_BUTTON)));  // small
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SIZE_BUTTON, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_SIZE_BUTTON)));  // large
+    RECT rc{};
+    ::GetWindowRect(window, &rc);
+    ASSERT_EQ(Scaled(370), rc.right - rc.left);
+    ASSERT_EQ(Scaled(212), rc.bottom - rc.top);
+    ::GetClientRect(window, &client);
+    for (int id : lines) {
+        const RECT r = ClientRectOf(window, ::GetDlgItem(window, id));
+        EXPECT_GE(r.top, 0) << "line " << id;
+        EXPECT_LE(r.bottom, client.bottom) << "line " << id;
+        // Centred: the text, centred in the line, shows where the line is
+        // wider than the window.
+        EXPECT_LE(std::abs((r.left + r.right) - client.right), 2) << "line " << id;
+    }
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
 TEST(Lifecycle, EscapeEndsWithOkAndTheCloseBoxWithCancel) {
@@ -211,11 +274,13 @@ TEST(Lifecycle, ResizingKeepsTheLimitsCentresTheControlsAndShowsTheSize) {
     ::GetWindowTextA(window, caption, sizeof caption);
     EXPECT_STREQ("Tallvox x=200; y=163", caption);
 
-    ::SetWindowPos(window, nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
+    // The limits and the caption's thresholds are 96-DPI sizes, scaled; the
+    // caption tells 96-DPI units.
+    ::SetWindowPos(window, nullptr, 0, 0, Scaled(500), Scaled(300), SWP_NOMOVE | SWP_NOZORDER);
     RECT rc{};
     ::GetWindowRect(window, &rc);
-    EXPECT_EQ(410, rc.right - rc.left);
-    EXPECT_EQ(230, rc.bottom - rc.top);
+    EXPECT_EQ(Scaled(410), rc.right - rc.left);
+    EXPECT_EQ(Scaled(230), rc.bottom - rc.top);
     ::GetWindowTextA(window, caption, sizeof caption);
     EXPECT_STREQ("Tallvox x=410; y=230", caption);
 
@@ -229,7 +294,10 @@ TEST(Lifecycle, ResizingKeepsTheLimitsCentresTheControlsAndShowsTheSize) {
         EXPECT_LE(std::abs((control.left + control.right) - client.right), 2) << "control " << id;
     }
 
-    ::SetWindowPos(window, nullptr, 0, 0, 120, 160, SWP_NOMOVE | SWP_NOZORDER);
+    ::SetWindowPos(window, nullptr, 0, 0, Scaled(120), Scaled(160), SWP_NOMOVE | SWP_NOZORDER);
     ::GetWindowTextA(window, caption, sizeof caption);
     EXPECT_STREQ("", caption);
+    ::SetWindowPos(window, nullptr, 0, 0, Scaled(130), Scaled(160), SWP_NOMOVE | SWP_NOZORDER);
+    ::GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ("Tallvox x=130; y=160", caption);
 }

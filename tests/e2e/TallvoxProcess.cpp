@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -37,6 +39,13 @@ void RemoveFolder(const std::string& folder) {
 }  // namespace
 
 std::string TallvoxProcess::ProgramPath() { return g_program; }
+
+int TallvoxProcess::SessionDpi() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi;
+}
 std::string TallvoxProcess::ScratchRoot() { return g_scratchRoot; }
 std::string TallvoxProcess::ArtFolder() { return g_artFolder; }
 
@@ -120,12 +129,20 @@ bool TallvoxProcess::Running() const {
 }
 
 // Arguments: the Tallvox.exe to run, a folder for the scratch folders, and
-// the artwork folder.
+// the artwork folder. TALLVOX_EXPECT_DPI, when set, is the display DPI the
+// run was set up for; a session at another DPI would test the wrong scale.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (argc < 4) {
         std::fprintf(stderr, "usage: tallvox_e2e_tests <Tallvox.exe> <scratch folder> <art folder>\n");
         return 2;
+    }
+    if (const char* expected = std::getenv("TALLVOX_EXPECT_DPI")) {
+        if (*expected && std::atoi(expected) != TallvoxProcess::SessionDpi()) {
+            std::fprintf(stderr, "the display is at %d DPI, not the %s DPI this run is for\n",
+                         TallvoxProcess::SessionDpi(), expected);
+            return 1;
+        }
     }
     g_program = probe::WindowsPath(argv[1]);
     g_scratchRoot = probe::WindowsPath(argv[2]);

@@ -46,6 +46,10 @@ public:
         }
     }
 
+    // The DPI the display of this test run has (LOGPIXELSY); the program's
+    // sizes are its 96-DPI sizes scaled by it.
+    static int SessionDpi();
+
     static std::string ProgramPath();
     static std::string ScratchRoot();
     // The committed artwork (res/art), to compare the clock's face with.

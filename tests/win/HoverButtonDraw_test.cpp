@@ -270,6 +270,27 @@ TEST_F(HoverButtonDraw, IconResourceIsLoadedAtItsOwnSizeAndWithoutOneTheTextIsCe
     EXPECT_EQ(label.bottom, expected.bottom);
 }
 
+// At a higher display scale the icon is the one drawn for the nearest art
+// scale, at its own size: 16 x 16 times 1.25, 1.5 or 2.
+TEST_F(HoverButtonDraw, IconResourceFollowsTheDisplayScale)
+{
+    struct Case {
+        int dpi;
+        int size;
+    };
+    for (const Case& c : {Case{96, 16}, Case{120, 20}, Case{144, 24}, Case{168, 32}, Case{192, 32}}) {
+        m_labelled.SetIcon(IDI_HOMEPAGE, 1, c.dpi);
+        ICONINFO info{};
+        ASSERT_TRUE(::GetIconInfo(m_labelled.GetIcon(), &info)) << c.dpi;
+        BITMAP colour{};
+        ::GetObjectA(info.hbmColor, sizeof colour, &colour);
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        EXPECT_EQ(c.size, colour.bmWidth) << c.dpi;
+        EXPECT_EQ(c.size, colour.bmHeight) << c.dpi;
+    }
+}
+
 TEST_F(HoverButtonDraw, TheDialogReflectsDrawRequestsToTheButton)
 {
     m_icon.SetIcon(buttontest::MakeSolidIcon());

@@ -62,6 +62,19 @@ protected:
         return text;
     }
 
+    static std::wstring ClipboardUnicodeText() {
+        std::wstring text;
+        if (!::OpenClipboard(nullptr)) return L"<clipboard busy>";
+        if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+            if (const wchar_t* units = static_cast<const wchar_t*>(::GlobalLock(data))) {
+                text = units;
+                ::GlobalUnlock(data);
+            }
+        }
+        ::CloseClipboard();
+        return text;
+    }
+
     OpenDlg m_dlg;
     BYTE m_savedKeys[256] = {};
 };
@@ -84,6 +97,17 @@ TEST_F(MainWindowClipboard, CtrlCCopiesTheFiveFactLinesAndSaysSo) {
     EXPECT_NE(std::string::npos, text.find("\r\n- OS Installation Time: ")) << text;
     EXPECT_NE(std::string::npos, text.find("\r\n- Today: ")) << text;
     EXPECT_NE("\r\n", text.substr(text.size() - 2)) << "no line end after the last line";
+}
+
+// Names from the system (user, computer) may hold any character. Programs
+// that read the clipboard in UTF-16 get them right: the copy is put there in
+// UTF-16 too, not left for the system to convert from an 8-bit code page.
+TEST_F(MainWindowClipboard, TextGoesOnTheClipboardAsItsBytesAndInUtf16) {
+    ASSERT_EQ(static_cast<UINT>(CP_UTF8), ::GetACP()) << "the program's manifest asks for UTF-8";
+    const char bytes[] = "caf\xC3\xA9 \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE8\xA9\xA6\xE9\xA8\x93";
+    ASSERT_TRUE(SetClipboardText(nullptr, bytes));
+    EXPECT_EQ(bytes, ClipboardText());
+    EXPECT_EQ(L"caf\u00E9 \u041F\u0440\u0438\u0432\u0435\u0442 \u8A66\u9A13", ClipboardUnicodeText());
 }
 
 TEST_F(MainWindowClipboard, AClipboardHeldByAnotherProgramIsLeftAloneAndTheUserIsTold) {

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "controls/DisplayScale.h"
 #include "tools/art/BmpWriter.h"
 #include "tools/art/Canvas.h"
 #include "tools/art/IcoWriter.h"
@@ -17,7 +18,8 @@ namespace {
 // ---------------------------------------------------------------------------
 // Clock faces
 //
-// The face is 100 x 100. The clock draws its hands around pixel (50, 50), so
+// The face is 100 x 100 at 100 % (the lengths below); the other scales
+// multiply every length. The clock draws its hands around pixel (50, 50), so
 // the dial is centred on that pixel's middle, (50.5, 50.5) in continuous
 // coordinates. The hands reach radius 39; the date window is copied over
 // x 67..85, y 42..56. Everything outside the dial must stay exactly the key
@@ -25,7 +27,6 @@ namespace {
 // dark rim colour: edge pixels are either key or rim, never a blend of both.
 
 const int kFaceSize = 100;
-const double kCentre = 50.5;
 const double kRimRadius = 48.5;    // hard outer edge
 const double kBezelOuter = 48.0;
 const double kBezelInner = 45.4;
@@ -110,29 +111,36 @@ const FaceStyle* FindFaceStyle(int id)
     return nullptr;
 }
 
-void DrawFace(Canvas& c, const FaceStyle& s)
+// Drawn at `scale` times the 100 x 100 design: every length is multiplied by
+// it, and the dial is centred on the middle of the pixel the clock turns its
+// hands around (half the face's width, cut to a whole pixel).
+// At scale 1 every product is exact, so the 100 % face is unchanged.
+void DrawFace(Canvas& c, const FaceStyle& s, double scale)
 {
-    const double cx = kCentre, cy = kCentre;
+    const double cx = c.Width() / 2 + 0.5, cy = c.Height() / 2 + 0.5;
+    const double rim = kRimRadius * scale;
+    const double bezelOuter = kBezelOuter * scale, bezelInner = kBezelInner * scale;
+    const double dial = kDialRadius * scale;
 
     // Rim: hard edge against the key colour.
-    c.FillDiscHard(cx, cy, kRimRadius, s.rim);
+    c.FillDiscHard(cx, cy, rim, s.rim);
 
     // Bezel: lit from the upper left.
-    c.FillRing(cx, cy, kBezelInner, kBezelOuter, [&](double x, double y) {
-        const double t = ((x - cx) + (y - cy)) / (2.0 * kBezelOuter) + 0.5;
+    c.FillRing(cx, cy, bezelInner, bezelOuter, [&](double x, double y) {
+        const double t = ((x - cx) + (y - cy)) / (2.0 * bezelOuter) + 0.5;
         return Mix(s.bezelLight, s.bezelDark, t);
     });
 
     // Dial: light centre fading to the main tone at the edge.
-    c.FillDisc(cx, cy, kDialRadius, [&](double x, double y) {
+    c.FillDisc(cx, cy, dial, [&](double x, double y) {
         const double dx = x - cx, dy = y - cy;
-        const double t = (dx * dx + dy * dy) / (kDialRadius * kDialRadius);
+        const double t = (dx * dx + dy * dy) / (dial * dial);
         return Mix(s.dialCentre, s.dialEdge, t);
     });
 
     // A soft shadow where the dial meets the bezel, heavier at the top.
-    c.FillRing(cx, cy, kDialRadius - 1.2, kDialRadius, [&](double, double y) {
-        const double t = 0.5 - (y - cy) / (2.0 * kDialRadius);
+    c.FillRing(cx, cy, (kDialRadius - 1.2) * scale, dial, [&](double, double y) {
+        const double t = 0.5 - (y - cy) / (2.0 * dial);
         return Fade(s.rim, 0.15 + 0.35 * t);
     });
 
@@ -142,28 +150,29 @@ void DrawFace(Canvas& c, const FaceStyle& s)
             continue;
         double dx, dy;
         ClockDirection(m, dx, dy);
-        c.FillDisc(cx + dx * kDotRadius, cy + dy * kDotRadius, 0.62, s.dots);
+        c.FillDisc(cx + dx * (kDotRadius * scale), cy + dy * (kDotRadius * scale), 0.62 * scale, s.dots);
     }
 
     // Hour marks, longer and heavier at 12, 3, 6 and 9.
+    const double markOuter = kMarkOuter * scale;
     for (int h = 0; h < 12; ++h) {
         const bool main = h % 3 == 0;
-        const double inner = main ? kMainMarkInner : kMarkInner;
-        const double width = main ? 2.6 : 1.5;
+        const double inner = (main ? kMainMarkInner : kMarkInner) * scale;
+        const double width = (main ? 2.6 : 1.5) * scale;
         double dx, dy;
         ClockDirection(h * 5, dx, dy);
         c.DrawLine(cx + dx * inner, cy + dy * inner,
-                   cx + dx * kMarkOuter, cy + dy * kMarkOuter,
+                   cx + dx * markOuter, cy + dy * markOuter,
                    width, s.marks, false);
     }
 
     // Centre cap with a small highlight.
-    c.FillDisc(cx, cy, kCapRadius, s.cap);
-    c.FillDisc(cx - 1.1, cy - 1.1, 1.4, Fade(Rgb(255, 255, 255), 0.30));
+    c.FillDisc(cx, cy, kCapRadius * scale, s.cap);
+    c.FillDisc(cx - 1.1 * scale, cy - 1.1 * scale, 1.4 * scale, Fade(Rgb(255, 255, 255), 0.30));
 }
 
 // ---------------------------------------------------------------------------
-// Date windows: 18 x 14, a one-pixel frame around a light panel with a
+// Date windows: 18 x 14 at 100 %, a one-pixel frame around a light panel with a
 // one-pixel inner shade along its top and left edges. The clock writes the
 // day in black over it.
 
@@ -195,11 +204,15 @@ const DateStyle* FindDateStyle(int id)
     return nullptr;
 }
 
-void DrawDateWindow(Canvas& c, const DateStyle& s)
+// The frame and the shade are one pixel wide at 100 % and grow with the
+// scale, rounded to whole pixels so they stay sharp.
+void DrawDateWindow(Canvas& c, const DateStyle& s, int percent)
 {
-    c.FillRect(0, 0, kDateWidth, kDateHeight, s.frame);
-    c.FillRect(1, 1, kDateWidth - 1, kDateHeight - 1, s.shade);
-    c.FillRect(2, 2, kDateWidth - 1, kDateHeight - 1, s.panel);
+    const int w = c.Width(), h = c.Height();
+    const int t = ScaleForPercent(1, percent);
+    c.FillRect(0, 0, w, h, s.frame);
+    c.FillRect(t, t, w - t, h - t, s.shade);
+    c.FillRect(2 * t, 2 * t, w - t, h - t, s.panel);
 }
 
 // ---------------------------------------------------------------------------
@@ -638,25 +651,33 @@ const int kAboutClockSize = 90;
 const int kAboutClockLeft = 0;  // where the clock's own canvas is placed
 const int kAboutClockTop = 36;
 
-// Fills a region given in whole pixels rather than icon design units.
-void FillPixels(Canvas& c, const Region& region, const Color& color)
+// Fills a region given in whole pixels of the 100 % picture rather than icon
+// design units, at `scale` times that size.
+void FillPixels(Canvas& c, const Region& region, const Color& color, double scale)
 {
-    c.FillShape(region.x0, region.y0, region.x1, region.y1, region.inside,
+    const auto& inside = region.inside;
+    c.FillShape(region.x0 * scale, region.y0 * scale, region.x1 * scale, region.y1 * scale,
+                [&](double x, double y) { return inside(x / scale, y / scale); },
                 [&](double, double) { return color; });
 }
 
-void PaintAboutPicture(Canvas& c)
+void PaintAboutPicture(Canvas& c, int percent)
 {
+    const double scale = percent / 100.0;
+
     // A soft shadow for the clock to stand on.
-    FillPixels(c, Oval(45, 123.5, 36, 4), Rgb(226, 231, 240));
+    FillPixels(c, Oval(45, 123.5, 36, 4), Rgb(226, 231, 240), scale);
 
     // The clock is the application icon drawn at 90 pixels and laid over
     // unchanged, so the two always match.
-    Canvas clock(kAboutClockSize, kAboutClockSize);
-    PaintClockIcon(clock, kAboutClockSize);
-    for (int y = 0; y < kAboutClockSize; ++y)
-        for (int x = 0; x < kAboutClockSize; ++x)
-            c.Blend(kAboutClockLeft + x, kAboutClockTop + y, clock.Get(x, y), 1.0);
+    const int clockSize = ScaleForPercent(kAboutClockSize, percent);
+    const int clockLeft = ScaleForPercent(kAboutClockLeft, percent);
+    const int clockTop = ScaleForPercent(kAboutClockTop, percent);
+    Canvas clock(clockSize, clockSize);
+    PaintClockIcon(clock, clockSize);
+    for (int y = 0; y < clockSize; ++y)
+        for (int x = 0; x < clockSize; ++x)
+            c.Blend(clockLeft + x, clockTop + y, clock.Get(x, y), 1.0);
 
     // Speech bubble in the upper right, its tail pointing at the clock but
     // stopping short of the rim. The inner outline is the outer one moved
@@ -665,14 +686,14 @@ void PaintAboutPicture(Canvas& c)
                                 Poly({{86, 34}, {102, 34}, {80, 52}}));
     const Region inside = Union(RoundBox(77.5, 6.5, 122.5, 37.5, 7.5),
                                 Poly({{89.7, 34}, {96.5, 34}, {87.1, 41.6}}));
-    FillPixels(c, Minus(bubble, inside), kNavy);
-    FillPixels(c, inside, kWhite);
+    FillPixels(c, Minus(bubble, inside), kNavy, scale);
+    FillPixels(c, inside, kWhite, scale);
 
     // In it, a voice as level bars, centred and on whole pixels.
     const double bars[] = {8, 16, 22, 12, 6};
     for (int i = 0; i < 5; ++i) {
         const double x = 84 + 8 * i, mid = 22;
-        FillPixels(c, Stroke(x, mid - bars[i] / 2, x, mid + bars[i] / 2, 4), kBlue);
+        FillPixels(c, Stroke(x, mid - bars[i] / 2, x, mid + bars[i] / 2, 4), kBlue, scale);
     }
 }
 
@@ -719,38 +740,65 @@ const std::vector<int>& IconSizes()
     return sizes;
 }
 
-std::string FaceFileName(int id)
+std::vector<int> IconSizes(int percent)
 {
-    return "face_" + std::to_string(id) + ".bmp";
+    std::vector<int> sizes;
+    for (int size : IconSizes())
+        sizes.push_back(ScaleForPercent(size, percent));
+    return sizes;
 }
 
-std::string DateWindowFileName(int id)
+namespace {
+
+// "face_1066.bmp" at 100 %, "face_1066_150.bmp" at 150 %.
+std::string ArtName(const char* kind, int id, int percent, const char* extension)
 {
-    return "date_" + std::to_string(id) + ".bmp";
+    std::string name = std::string(kind) + "_" + std::to_string(id);
+    if (percent != 100)
+        name += "_" + std::to_string(percent);
+    return name + extension;
 }
 
-std::string IconFileName(int id)
+} // namespace
+
+std::string FaceFileName(int id, int percent)
 {
-    return "icon_" + std::to_string(id) + ".ico";
+    return ArtName("face", id, percent, ".bmp");
 }
 
-RgbImage MakeFace(int id)
+std::string DateWindowFileName(int id, int percent)
+{
+    return ArtName("date", id, percent, ".bmp");
+}
+
+std::string IconFileName(int id, int percent)
+{
+    return ArtName("icon", id, percent, ".ico");
+}
+
+std::string AboutPictureFileName(int percent)
+{
+    return ArtName("about", kAboutPictureId, percent, ".bmp");
+}
+
+RgbImage MakeFace(int id, int percent)
 {
     const FaceStyle* style = FindFaceStyle(id);
-    if (!style)
+    if (!style || percent <= 0)
         return RgbImage();
-    Canvas c(kFaceSize, kFaceSize);
-    DrawFace(c, *style);
+    const int size = ScaleForPercent(kFaceSize, percent);
+    Canvas c(size, size);
+    DrawFace(c, *style, percent / 100.0);
     return c.ToRgbKeyed(kKey, style->rim);
 }
 
-RgbImage MakeDateWindow(int id)
+RgbImage MakeDateWindow(int id, int percent)
 {
     const DateStyle* style = FindDateStyle(id);
-    if (!style)
+    if (!style || percent <= 0)
         return RgbImage();
-    Canvas c(kDateWidth, kDateHeight);
-    DrawDateWindow(c, *style);
+    Canvas c(ScaleForPercent(kDateWidth, percent), ScaleForPercent(kDateHeight, percent));
+    DrawDateWindow(c, *style, percent);
     return c.ToRgbKeyed(style->panel, style->panel);
 }
 
@@ -764,38 +812,64 @@ RgbaImage MakeIconImage(int id, int size)
     return c.ToRgba();
 }
 
-std::vector<uint8_t> MakeIconFile(int id)
+std::vector<uint8_t> MakeIconFile(int id, int percent)
 {
-    if (!FindIcon(id))
+    if (!FindIcon(id) || percent <= 0)
         return std::vector<uint8_t>();
     std::vector<RgbaImage> images;
-    for (int size : IconSizes())
+    for (int size : IconSizes(percent))
         images.push_back(MakeIconImage(id, size));
     return EncodeIco(images);
 }
 
-std::string AboutPictureFileName()
+RgbImage MakeAboutPicture(int percent)
 {
-    return "about_" + std::to_string(kAboutPictureId) + ".bmp";
+    if (percent <= 0)
+        return RgbImage();
+    const int size = ScaleForPercent(kAboutSize, percent);
+    Canvas c(size, size);
+    PaintAboutPicture(c, percent);
+    return c.ToRgbKeyed(kWhite, kWhite);
 }
 
-RgbImage MakeAboutPicture()
+std::string ScaledArtScript()
 {
-    Canvas c(kAboutSize, kAboutSize);
-    PaintAboutPicture(c);
-    return c.ToRgbKeyed(kWhite, kWhite);
+    std::string script =
+        "// The artwork at the larger display scales, written by tools/art with the\n"
+        "// pictures it lists. Each resource has the id of the same picture at 100 %\n"
+        "// plus 10000 per scale step (controls/DisplayScale.h).\n";
+    const auto line = [&](int id, int percent, const char* type, const std::string& file) {
+        script += std::to_string(ScaledArtId(id, percent)) + " " + type + " \"art/" + file + "\"\n";
+    };
+    for (int percent : kArtScales) {
+        if (percent == 100)
+            continue;
+        script += "\n// " + std::to_string(percent) + " %\n";
+        for (int id : FaceIds())
+            line(id, percent, "BITMAP", FaceFileName(id, percent));
+        for (int id : DateWindowIds())
+            line(id, percent, "BITMAP", DateWindowFileName(id, percent));
+        line(kAboutPictureId, percent, "BITMAP", AboutPictureFileName(percent));
+        for (int id : IconIds())
+            line(id, percent, "ICON", IconFileName(id, percent));
+    }
+    return script;
 }
 
 std::vector<ArtFile> BuildAllArt()
 {
     std::vector<ArtFile> files;
-    for (int id : FaceIds())
-        files.push_back({FaceFileName(id), EncodeBmp24(MakeFace(id))});
-    for (int id : DateWindowIds())
-        files.push_back({DateWindowFileName(id), EncodeBmp24(MakeDateWindow(id))});
-    for (int id : IconIds())
-        files.push_back({IconFileName(id), MakeIconFile(id)});
-    files.push_back({AboutPictureFileName(), EncodeBmp24(MakeAboutPicture())});
+    for (int percent : kArtScales) {
+        for (int id : FaceIds())
+            files.push_back({FaceFileName(id, percent), EncodeBmp24(MakeFace(id, percent))});
+        for (int id : DateWindowIds())
+            files.push_back({DateWindowFileName(id, percent), EncodeBmp24(MakeDateWindow(id, percent))});
+        for (int id : IconIds())
+            files.push_back({IconFileName(id, percent), MakeIconFile(id, percent)});
+        files.push_back({AboutPictureFileName(percent), EncodeBmp24(MakeAboutPicture(percent))});
+    }
+    const std::string script = ScaledArtScript();
+    files.push_back({kScaledArtScriptName, std::vector<uint8_t>(script.begin(), script.end())});
     return files;
 }
 

@@ -1,0 +1,28 @@
+// The command line: no option opens the window; one option answers a script
+// on standard output and ends. No platform calls.
+#pragma once
+#include <string>
+#include <vector>
+
+enum class LaunchMode {
+    Window,  // no option: the program as usual
+    Report,  // --report: the report text
+    Json,    // --json: the facts as one JSON object
+    Help,    // --help (or -h, /?): the options
+    Misuse,  // anything else: the usage on standard error, exit code 2
+};
+
+struct LaunchRequest {
+    LaunchMode mode = LaunchMode::Window;
+    std::string problem;  // for Misuse: what was wrong, one line
+};
+
+// The arguments after the program's name.
+LaunchRequest ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The list of options, lines ending in CR LF.
+const char* UsageText();
+
+// Process exit codes of the command-line modes.
+constexpr int kExitSuccess = 0;
+constexpr int kExitMisuse = 2;

@@ -1,0 +1,83 @@
+// The tooltips of the main window's boot-time and installation-date lines:
+// the last start and its kind with the time awake, and the original
+// installation date. They show only while the mouse rests on a line; nothing
+// else in the window changes. The event log and the registry are read on a
+// thread of their own, so a long System log never holds the window up; the
+// refresh tick takes what was found and sets the tips.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "facts/InstallHistory.h"
+#include "facts/LastStart.h"
+#include "framework/ToolTipCtrl.h"
+
+// What one background read finds.
+struct StartFactsReading {
+    SystemLogStarts log;
+    InstallDateValues installs;
+};
+
+// Where the tips' facts come from: the system's, or a test's.
+struct FactTipSources {
+    std::function<StartFactsReading()> readStarts;   // on the reading thread
+    std::function<std::optional<uint64_t>()> readAwakeSeconds;  // on the UI thread
+    static FactTipSources System();
+};
+
+// Runs a read on its own thread; the UI thread takes the result once.
+class CStartFactsReader {
+public:
+    explicit CStartFactsReader(std::function<StartFactsReading()> read);
+    // Waits for a read under way.
+    ~CStartFactsReader();
+    CStartFactsReader(const CStartFactsReader&) = delete;
+    CStartFactsReader& operator=(const CStartFactsReader&) = delete;
+
+    // Begins a read; while one is under way, another follows it.
+    void Start();
+    // The result of the last finished read, once.
+    std::optional<StartFactsReading> Take();
+
+private:
+    std::function<StartFactsReading()> m_read;
+    std::mutex m_lock;
+    bool m_busy = false;
+    bool m_again = false;
+    std::optional<StartFactsReading> m_result;
+    std::thread m_thread;
+};
+
+class CFactTips {
+public:
+    explicit CFactTips(FactTipSources sources = FactTipSources::System());
+
+    // Puts the tips over the two lines of `window` and starts the first read.
+    void Attach(HWND window, UINT bootLineId, UINT installLineId);
+
+    // On each refresh tick. `tickMilliseconds` and `now` (seconds since 1970
+    // UTC) are the readings the uptime comes from; `shownInstall` is the
+    // installation moment the window shows, in seconds since 1970 UTC.
+    // Takes a finished read, reads again after the system has slept (a
+    // resume may be a new start), and sets both tips.
+    void Refresh(uint64_t tickMilliseconds, int64_t now, std::optional<int64_t> shownInstall);
+
+    std::string BootTip() const { return m_tips.GetToolText(m_bootLineId); }
+    std::string InstallTip() const { return m_tips.GetToolText(m_installLineId); }
+    HWND TipWindow() const { return m_tips.GetSafeHwnd(); }
+
+private:
+    FactTipSources m_sources;
+    CStartFactsReader m_reader;
+    CToolTipCtrl m_tips;
+    UINT m_bootLineId = 0;
+    UINT m_installLineId = 0;
+    std::optional<StartFactsReading> m_found;
+    std::optional<uint64_t> m_asleepAtRead;  // seconds asleep since start when the last read began
+};
