@@ -6,8 +6,9 @@
 #include "framework/InternetSession.h"
 #include "framework/Thread.h"
 #include "framework/WinApp.h"
+#include "TallvoxVersion.h"
 
-const char kOwnVersion[] = "1.0.9";
+const char kOwnVersion[] = TALLVOX_VERSION_STRING;
 
 namespace {
 
