@@ -13,6 +13,7 @@ Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestSupportedOS all
+ManifestDPIAware true
 
 !include MUI2.nsh
 !include FileFunc.nsh

@@ -267,17 +267,23 @@ TEST_F(Installer, AutorunOptionRegistersTheQuotedInstalledPathAndUninstallRemove
     EXPECT_FALSE(Exists(InstallDir()));
 }
 
-TEST_F(Installer, InstallOverARunningTallvoxClosesItCleanly) {
+TEST_F(Installer, InstallAndUninstallCloseARunningTallvoxCleanly) {
     ASSERT_EQ(0u, RunSetup("/S"));
-    InstalledTallvox tallvox;
-    ASSERT_NE(nullptr, tallvox.Window());
-
-    ASSERT_EQ(0u, RunSetup("/S"));
-    // Closed through its window, as by its close box, not killed.
-    EXPECT_EQ(static_cast<DWORD>(IDCANCEL), tallvox.Proc().Wait(5000));
+    {
+        InstalledTallvox tallvox;
+        ASSERT_NE(nullptr, tallvox.Window());
+        ASSERT_EQ(0u, RunSetup("/S"));
+        // Closed through its window, as by its close box, not killed.
+        EXPECT_EQ(static_cast<DWORD>(IDCANCEL), tallvox.Proc().Wait(5000));
+    }
     EXPECT_EQ(TALLVOX_VERSION_STRING, FileVersion(InstalledProgram()));
     EXPECT_TRUE(Exists(InstallDir() + "\\Tallvox.ini")) << "settings survive an update";
+
+    InstalledTallvox tallvox;
+    ASSERT_NE(nullptr, tallvox.Window());
     ASSERT_TRUE(QuietUninstall());
+    EXPECT_EQ(static_cast<DWORD>(IDCANCEL), tallvox.Proc().Wait(5000));
+    EXPECT_FALSE(Exists(InstallDir()));
 }
 
 TEST_F(Installer, InteractiveUninstallAsksBeforeDeletingTheSettings) {
