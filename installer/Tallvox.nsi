@@ -94,7 +94,7 @@ Function ${UN}CloseRunningTallvox
       System::Call 'kernel32::CloseHandle(p r2)'
       Goto again
     ${EndIf}
-    MessageBox MB_OKCANCEL|MB_ICONQUESTION "Tallvox is running. It will be closed to go on." /SD IDOK IDOK close
+    MessageBox MB_OKCANCEL|MB_ICONQUESTION "Tallvox is running.$\r$\nPress OK to close it and go on, or Cancel to stop here." /SD IDOK IDOK close
     System::Call 'kernel32::CloseHandle(p r2)'
     SetErrorLevel 2
     Quit
