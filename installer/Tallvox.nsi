@@ -76,6 +76,7 @@ Function ${UN}CloseRunningTallvox
   Push $2
   Push $3
   Push $R0
+  from_start:
   StrCpy $R0 0
   again:
     ; The next top-level dialog after $R0 (0: the first one).
@@ -103,11 +104,8 @@ Function ${UN}CloseRunningTallvox
     System::Call 'kernel32::WaitForSingleObject(p r2, i 10000) i .r0'
     System::Call 'kernel32::CloseHandle(p r2)'
     ; Ended (WAIT_OBJECT_0): look for another one from the start.
-    ${If} $0 == 0
-      StrCpy $R0 0
-      Goto again
-    ${EndIf}
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Tallvox did not close. Close it, then press Retry." /SD IDCANCEL IDRETRY again
+    StrCmp $0 0 from_start
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Tallvox did not close. Close it, then press Retry." /SD IDCANCEL IDRETRY from_start
     SetErrorLevel 2
     Quit
   done:

@@ -192,6 +192,17 @@ HWND FindDialog(const std::string& caption, const std::string& messageText = std
     return nullptr;
 }
 
+// A visible dialog of the process other than `except`, or null.
+HWND OtherDialogOf(DWORD processId, HWND except) {
+    for (HWND w = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+         w = ::FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(w, &owner);
+        if (owner == processId && w != except && ::IsWindowVisible(w)) return w;
+    }
+    return nullptr;
+}
+
 void Press(HWND dialog, int button) {
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
@@ -284,6 +295,27 @@ TEST_F(Installer, InstallAndUninstallCloseARunningTallvoxCleanly) {
     ASSERT_TRUE(QuietUninstall());
     EXPECT_EQ(static_cast<DWORD>(IDCANCEL), tallvox.Proc().Wait(5000));
     EXPECT_FALSE(Exists(InstallDir()));
+}
+
+// While its save dialog is open, Tallvox cannot end; a silent install then
+// stops before it changes anything.
+TEST_F(Installer, InstallStopsUntouchedWhenTallvoxDoesNotClose) {
+    ASSERT_EQ(0u, RunSetup("/S"));
+    const std::string readme = InstallDir() + "\\README.txt";
+    ASSERT_TRUE(::DeleteFileA(readme.c_str()));
+    InstalledTallvox tallvox;
+    ASSERT_NE(nullptr, tallvox.Window());
+    ::PostMessageA(tallvox.Window(), WM_KEYDOWN, VK_SPACE, 1);  // the report's save dialog
+    HWND save = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (save = OtherDialogOf(tallvox.Proc().Id(), tallvox.Window())) != nullptr; },
+                          10000));
+
+    EXPECT_EQ(2u, RunSetup("/S"));
+    EXPECT_FALSE(Exists(readme)) << "no file was written";
+    EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), tallvox.Proc().Wait(0));
+
+    Press(save, IDCANCEL);
+    EXPECT_NE(static_cast<DWORD>(STILL_ACTIVE), tallvox.Proc().Wait(10000));
 }
 
 TEST_F(Installer, InteractiveUninstallAsksBeforeDeletingTheSettings) {
