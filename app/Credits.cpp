@@ -7,6 +7,7 @@
 #include "controls/DisplayScale.h"
 #include "controls/ScaledArt.h"
 #include "framework/DataExchange.h"
+#include "TallvoxVersion.h"
 #include "framework/Dpi.h"
 #include "resource.h"
 #include "ui/RowFill.h"
@@ -65,7 +66,7 @@ BOOL CCredits::OnInitDialog() {
     label(m_lblFeatures, IDC_ABOUT_FEATURES, RGB(30, 144, 255), m_fontFeatures,
           "Tell you:\r\n - Current date-time.\r\n - Uptime.\r\n - Boot time.\r\n - OS installation date-time.");
     label(m_lblAuthor, IDC_ABOUT_AUTHOR, RGB(210, 105, 30), m_fontAuthor,
-          "Written by the Tallvox developers.\r\nCopyright (C) 2026 the Tallvox developers.");
+          "Version " TALLVOX_VERSION_STRING ", under the MIT License.\r\nCopyright (C) 2026 The Tallvox authors.");
     return TRUE;
 }
 

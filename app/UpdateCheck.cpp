@@ -10,8 +10,9 @@
 #include "framework/InternetSession.h"
 #include "framework/Thread.h"
 #include "framework/WinApp.h"
+#include "TallvoxVersion.h"
 
-const char kOwnVersion[] = "1.0.9";
+const char kOwnVersion[] = TALLVOX_VERSION_STRING;
 
 // What the main window and the worker share: the worker's own copies of its
 // inputs, and the two flags that cross between the threads.

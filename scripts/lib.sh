@@ -45,7 +45,7 @@ build_native() {
 build_windows() {
     cmake -S "$TOP" -B "$BUILD/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
           -DCMAKE_TOOLCHAIN_FILE="$TOP/cmake/mingw-w64-x86_64.cmake" >/dev/null
-    cmake --build "$BUILD/win"
+    cmake --build "$BUILD/win" "$@"   # e.g. --target Tallvox
 }
 
 # A private prefix under the build folder, with Wine's own Tahoma and Marlett

@@ -7,6 +7,7 @@
 #include "e2e/ProgramDialogs.h"
 #include "e2e/ScreenPixels.h"
 #include "e2e/TallvoxProcess.h"
+#include "TallvoxVersion.h"
 #include "resource.h"
 
 namespace {
@@ -164,6 +165,8 @@ TEST(Dialogs, AboutShowsTheTitleFeaturesAndAHomepageButton) {
     EXPECT_EQ("Tallvox", ItemText(about, IDC_ABOUT_TITLE));
     EXPECT_EQ("Tell you:\r\n - Current date-time.\r\n - Uptime.\r\n - Boot time.\r\n - OS installation date-time.",
               ItemText(about, IDC_ABOUT_FEATURES));
+    EXPECT_EQ("Version " TALLVOX_VERSION_STRING ", under the MIT License.\r\nCopyright (C) 2026 The Tallvox authors.",
+              ItemText(about, IDC_ABOUT_AUTHOR));
     EXPECT_EQ("Homepage", ItemText(about, IDC_HOMEPAGE));
     EXPECT_EQ(tallvox.Window(), ::GetWindow(about, GW_OWNER)) << "owned by the main window";
     EXPECT_NE(0, ::SendMessageA(::GetDlgItem(about, IDC_ABOUT_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0))
