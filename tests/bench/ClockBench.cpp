@@ -7,10 +7,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "BenchResources.h"
 #include "controls/AnalogClock.h"
@@ -90,6 +92,25 @@ __time64_t MinuteStart()
     return _mktime64(&t);
 }
 
+// Runs the message loop for a while, as the program does between ticks: the
+// window manager and Wine finish showing or destroying a window only through
+// it, and a window still settling makes every paint dearer.
+void PumpMessages(DWORD milliseconds)
+{
+    const ULONGLONG end = ::GetTickCount64() + milliseconds;
+    for (;;) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= end)
+            return;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+    }
+}
+
 const char* ParentClass()
 {
     static const char* name = [] {
@@ -126,6 +147,7 @@ public:
         m_clock.Start();
         ::UpdateWindow(m_parent);
         ::UpdateWindow(m_static);
+        PumpMessages(300);
     }
     ~ClockWindow()
     {
@@ -133,6 +155,7 @@ public:
             ::DestroyWindow(m_parent);
         if (m_font)
             ::DeleteObject(m_font);
+        PumpMessages(100);
     }
     ClockWindow(const ClockWindow&) = delete;
     ClockWindow& operator=(const ClockWindow&) = delete;
@@ -246,9 +269,14 @@ void BM_KeyedCopyFloor(benchmark::State& state)
     state.SetLabel(std::to_string(face.cx) + " px");
 }
 
+// Other work on a shared machine only ever adds time: the fastest of the
+// repetitions is reported beside their median.
+double Fastest(const std::vector<double>& v) { return v.empty() ? 0 : *std::min_element(v.begin(), v.end()); }
+
 void Scales(benchmark::internal::Benchmark* b)
 {
     b->ArgName("scale")->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond)->UseRealTime();
+    b->ComputeStatistics("min", Fastest);
 }
 
 BENCHMARK(BM_Tick)->Apply(Scales);
