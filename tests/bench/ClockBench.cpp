@@ -67,7 +67,8 @@ public:
     {
         const double end = ServerCpuSeconds();
         if (m_start >= 0 && end >= 0)
-            m_state.counters["server_us"] = benchmark::Counter((end - m_start) * 1e6, benchmark::Counter::kAvgIterations);
+            m_state.counters["server_us"] =
+                benchmark::Counter((end - m_start) * 1e6, benchmark::Counter::kAvgIterations);
     }
     ServerCpu(const ServerCpu&) = delete;
     ServerCpu& operator=(const ServerCpu&) = delete;
