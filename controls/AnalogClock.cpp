@@ -127,15 +127,22 @@ void CAnalogClock::OnPaint()
         return;
     }
     CPaintDC dc(m_hWnd);
+    Draw(dc);
+}
+
+void CAnalogClock::Draw(HDC dc)
+{
     LoadLayers(dc);
     m_time = CurrentTime();
 
     // Off screen first, so the control never flickers. A DIB section lets
     // the hands be drawn straight into memory.
     RECT client = GetClientRect();
-    DibSurface canvas;
-    if (!canvas.Create(client.right, client.bottom, dc))
-        return;
+    DibSurface& canvas = m_canvas;
+    if (!canvas.GetSafeHdc() || canvas.Width() != client.right || canvas.Height() != client.bottom) {
+        if (!canvas.Create(client.right, client.bottom, dc))
+            return;
+    }
     {
         CBrush back(m_crBack);
         ::FillRect(canvas, &client, back.Get());
@@ -231,11 +238,18 @@ void CAnalogClock::DrawSecondHand(DibSurface& canvas, const tm& local)
               m_crSecondHand);
 }
 
-// Ticks only mark the moment; the time itself is read when painting, so a
-// late or lost tick never shows a wrong time.
+// Ticks only mark the moment; the time itself is read when drawing, so a
+// late or lost tick never shows a wrong time. A tick draws straight onto the
+// window: invalidating it and waiting for WM_PAINT cost more than all of the
+// drawing. Nothing is drawn while no part of the control can be seen.
 void CAnalogClock::OnTimer(UINT_PTR)
 {
-    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    if (m_nFaceId && m_nDateId) {
+        CClientDC dc(m_hWnd);
+        RECT visible;
+        if (dc && ::GetClipBox(dc, &visible) != NULLREGION)
+            Draw(dc);
+    }
     Default();
 }
 

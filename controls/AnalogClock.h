@@ -9,9 +9,8 @@
 #include <limits>
 
 #include "controls/BitmapDC.h"
+#include "controls/DibSurface.h"
 #include "framework/Static.h"
-
-class DibSurface;
 
 class CAnalogClock : public CStatic {
 public:
@@ -48,6 +47,9 @@ private:
     void OnDestroy();
 
     void LoadLayers(HDC dc);
+    // The whole control onto dc: the cached minute or a new one, and the
+    // second hand.
+    void Draw(HDC dc);
     void DrawDate(DibSurface& canvas, const tm& local);
     void DrawHands(DibSurface& canvas, const tm& local);
     void DrawSecondHand(DibSurface& canvas, const tm& local);
@@ -82,4 +84,7 @@ private:
     int m_nFaceId = 0;
     int m_nDateId = 0;
     int m_nComposeCount = 0;
+    // The off-screen picture, kept from paint to paint at the client's size:
+    // making a DIB section every second cost more than the rest of the tick.
+    DibSurface m_canvas;
 };

@@ -8,7 +8,7 @@ export WINEPREFIX="$BUILD/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono/Gecko installer prompts
 
-PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev
+PACKAGES=(cmake ninja-build g++ googletest
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           wine wine64 fonts-wine xvfb openbox xdotool x11-utils imagemagick)
 
@@ -97,6 +97,7 @@ start_private_display() {
     fifo=$(mktemp -u "$BUILD/displayfd.XXXX")
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
     STARTED_PIDS+=($!)
     read -r n <"$fifo"
     rm -f "$fifo"
@@ -116,5 +117,19 @@ start_private_display() {
 # inherit CTest's output pipe and keep it open after the test ends.
 start_wine_services() {
     wineserver -p >/dev/null 2>&1 </dev/null
+    wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
+# Like start_wine_services, with the persistent wineserver started in the
+# foreground so that its PID (WINESERVER_PID) is ours, to read its CPU time.
+start_wine_services_keeping_server_pid() {
+    wineserver -f -p >/dev/null 2>&1 </dev/null &
+    WINESERVER_PID=$!
+    STARTED_PIDS+=("$WINESERVER_PID")
+    sleep 1
+    if ! kill -0 "$WINESERVER_PID" 2>/dev/null; then
+        say "wineserver did not stay up (is another one running for $WINEPREFIX?)"
+        exit 1
+    fi
     wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }

@@ -1,6 +1,6 @@
 #include <memory>
 
-#include "controls/PixelBuffer.h"
+#include "tests/support/PixelBuffer.h"
 #include "tests/core/AntialiasedLineCases.h"
 
 template <>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controls/PixelBuffer.h"
+#include "tests/support/PixelBuffer.h"
 
 namespace {
 

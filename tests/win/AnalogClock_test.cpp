@@ -10,6 +10,7 @@
 
 #include "controls/AnalogClock.h"
 #include "controls/DibSurface.h"
+#include "controls/HandGeometry.h"
 #include "framework/Gdi.h"
 #include "resource.h"
 
@@ -224,6 +225,38 @@ TEST_F(AnalogClockTest, KeyColourShowsTheParentAndHandsAreDrawn)
         EXPECT_EQ(At(shot, 49, y), RGB(220, 20, 60)) << "y " << y;
         EXPECT_EQ(At(shot, 50, y), RGB(220, 20, 60)) << "y " << y;
     }
+}
+
+// The one-second tick draws straight onto the window, with no WM_PAINT in
+// between: the paint's own cost was larger than the drawing's.
+TEST_F(AnalogClockTest, TickDrawsAtOnceWithoutAskingForAPaint)
+{
+    const __time64_t noon = LocalTime(5, 12, 0, 0);
+    StartClock(noon);
+    const Point tipAt0 = SecondHandLines(100, 100, 0).front().from;
+    const Point tipAt15 = SecondHandLines(100, 100, 15).front().from;
+    ASSERT_EQ(At(Capture(), tipAt0.x, tipAt0.y), RGB(220, 20, 60));
+
+    m_clock.now = noon + 15;
+    ::SendMessageA(m_static, WM_TIMER, 1, 0);
+    EXPECT_FALSE(::GetUpdateRect(m_static, nullptr, FALSE));
+    const std::vector<COLORREF> shot = Capture();
+    EXPECT_EQ(At(shot, tipAt15.x, tipAt15.y), RGB(220, 20, 60));
+    EXPECT_NE(At(shot, tipAt0.x, tipAt0.y), RGB(220, 20, 60));
+}
+
+TEST_F(AnalogClockTest, TickDrawsNothingWhileTheWindowIsHidden)
+{
+    const __time64_t noon = LocalTime(5, 12, 0, 0);
+    StartClock(noon);
+    ::ShowWindow(m_parent, SW_HIDE);
+    m_clock.now = noon + 60;
+    ::SendMessageA(m_static, WM_TIMER, 1, 0);
+    EXPECT_EQ(m_clock.ComposeCount(), 1);
+
+    ::ShowWindow(m_parent, SW_SHOWNA);
+    ::SendMessageA(m_static, WM_TIMER, 1, 0);
+    EXPECT_EQ(m_clock.ComposeCount(), 2);
 }
 
 TEST_F(AnalogClockTest, SecondHandColourShowsAtTheNextPaint)

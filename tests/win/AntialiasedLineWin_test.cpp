@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "controls/DcSurface.h"
 #include "controls/DibSurface.h"
 #include "framework/Gdi.h"
+#include "tests/support/DcSurface.h"
 #include "tests/core/AntialiasedLineCases.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "controls/PixelBuffer.h"
+#include "tests/support/PixelBuffer.h"
 
 #include <algorithm>
 #include <cstring>

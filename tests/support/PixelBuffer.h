@@ -1,6 +1,6 @@
-// An owned 32-bit canvas holding COLORREF values, row by row from the top,
-// with the few raster operations the clock composes its picture from.
-// It is a drawing surface for DrawAntialiasedLine.
+// An owned 32-bit canvas in plain memory holding COLORREF values, row by row
+// from the top, with opaque and keyed block copies. The tests draw on it with
+// DrawAntialiasedLine where no window system is at hand.
 #pragma once
 #include <cstddef>
 #include <cstdint>
