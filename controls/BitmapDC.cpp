@@ -1,12 +1,11 @@
 #include "controls/BitmapDC.h"
 
-#include "framework/WinApp.h"
+#include "controls/PackedArt.h"
 
 BOOL CBitmapDC::Load(int resourceId, HDC dc)
 {
     Release();
-    m_hBitmap = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId),
-                                                  IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    m_hBitmap = LoadPackedBitmap(resourceId);
     if (!m_hBitmap || !dc)
         return FALSE;
     if (!CreateCompatibleDC(dc))

@@ -9,7 +9,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono/Gecko installer prompts
 
 PACKAGES=(cmake ninja-build g++ googletest
-          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev python3
           wine wine64 fonts-wine xvfb openbox xdotool x11-utils imagemagick)
 
 STARTED_PIDS=()
