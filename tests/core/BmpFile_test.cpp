@@ -76,6 +76,8 @@ TEST(BmpFile, PicturesTooLargeForTheSizeFieldsAreRefused) {
     for (const Case& c : cases) {
         uint32_t size = 12345;
         EXPECT_EQ(c.fits, BmpImageSize(c.width, c.height, c.bits, &size)) << c.width << " x " << c.height;
-        if (c.fits) EXPECT_EQ(c.size, size) << c.width << " x " << c.height;
+        if (c.fits) {
+            EXPECT_EQ(c.size, size) << c.width << " x " << c.height;
+        }
     }
 }
