@@ -19,23 +19,9 @@
 #include "facts/SystemLogReader.h"
 #include "facts/TimeFacts.h"
 #include "facts/UptimeText.h"
+#include "framework/ComApartment.h"
 
 namespace {
-
-// The installation-date query needs COM on this thread; what this object
-// initialised, it ends.
-class ComApartment {
-public:
-    ComApartment() : m_initialised(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (m_initialised) ::CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool m_initialised;
-};
 
 // The installation moment as the window shows it, from the CIM text.
 struct InstallDateReading {
@@ -98,12 +84,12 @@ std::string ReadReportText() {
 int RunCommandLine(const LaunchRequest& request, TextSink& out, TextSink& err) {
     switch (request.mode) {
         case LaunchMode::Report: {
-            ComApartment com;
+            const CComApartment com;
             out.Write(ReadReportText());
             return kExitSuccess;
         }
         case LaunchMode::Json: {
-            ComApartment com;
+            const CComApartment com;
             out.Write(BuildFactsJson(ReadMachineFacts()));
             return kExitSuccess;
         }
