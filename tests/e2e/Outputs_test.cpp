@@ -73,10 +73,10 @@ TEST(Outputs, ABareNameBecomesNameTxtAndAnExistingOneIsOnlyReplacedWhenTheUserSa
 
     // "No": the dialog stays for another name; cancelled, nothing is written.
     ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SAVE_REPORT, 0);
-    HWND save = WaitForProgramDialog(tallvox.Window());
+    const HWND save = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, save);
     ASSERT_TRUE(TypeNameAndSave(save, notes));
-    HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
+    const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
     ASSERT_NE(nullptr, replace) << "the question about the existing notes.txt";
     // Windows names the file in the question, Wine only says "File".
     EXPECT_NE(std::string::npos, MessageBoxText(replace).find("already exists")) << MessageBoxText(replace);
@@ -87,14 +87,7 @@ TEST(Outputs, ABareNameBecomesNameTxtAndAnExistingOneIsOnlyReplacedWhenTheUserSa
 
     // "Yes": the report goes to notes.txt itself.
     ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SAVE_REPORT, 0);
-    save = WaitForProgramDialog(tallvox.Window());
-    ASSERT_NE(nullptr, save);
-    ASSERT_TRUE(TypeNameAndSave(save, notes));
-    replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
-    ASSERT_NE(nullptr, replace);
-    ASSERT_TRUE(PressDialogButton(replace, IDYES));
-    ASSERT_TRUE(WaitUntilClosed(save));
-    const HWND written = WaitForProgramDialog(tallvox.Window());
+    const HWND written = SaveReplacingTakenName(tallvox.Window(), notes);
     ASSERT_NE(nullptr, written);
     EXPECT_EQ(notes + ".txt", DialogCaption(written));
     ASSERT_TRUE(PressDialogButton(written, IDNO));
@@ -116,15 +109,7 @@ TEST(Outputs, AReportThatCannotReplaceTheOldFileLeavesItWholeAndIsReported) {
     ASSERT_TRUE(tallvox.Start());
     ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SAVE_REPORT, 0);
 
-    const HWND save = WaitForProgramDialog(tallvox.Window());
-    ASSERT_NE(nullptr, save);
-    ASSERT_TRUE(TypeNameAndSave(save, tallvox.Folder() + "\\facts.txt"));
-    const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
-    ASSERT_NE(nullptr, replace);
-    ASSERT_TRUE(PressDialogButton(replace, IDYES));
-    ASSERT_TRUE(WaitUntilClosed(save));
-
-    const HWND error = WaitForProgramDialog(tallvox.Window());
+    const HWND error = SaveReplacingTakenName(tallvox.Window(), tallvox.Folder() + "\\facts.txt");
     ASSERT_NE(nullptr, error);
     EXPECT_EQ("Error", DialogCaption(error));
     EXPECT_EQ("The file can't be created (fopen error)", MessageBoxText(error));
@@ -143,16 +128,8 @@ TEST(Outputs, AReportThatCannotBeWrittenIsReportedNotAnnounced) {
     ASSERT_TRUE(tallvox.Start());
     ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SAVE_REPORT, 0);
 
-    const HWND save = WaitForProgramDialog(tallvox.Window());
-    ASSERT_NE(nullptr, save);
-    ASSERT_TRUE(TypeNameAndSave(save, tallvox.Folder() + "\\facts"));
     // The dialog adds ".txt" and finds the name taken.
-    const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
-    ASSERT_NE(nullptr, replace);
-    ASSERT_TRUE(PressDialogButton(replace, IDYES));
-    ASSERT_TRUE(WaitUntilClosed(save));
-
-    const HWND error = WaitForProgramDialog(tallvox.Window());
+    const HWND error = SaveReplacingTakenName(tallvox.Window(), tallvox.Folder() + "\\facts");
     ASSERT_NE(nullptr, error);
     EXPECT_EQ("Error", DialogCaption(error));
     EXPECT_EQ("The file can't be created (fopen error)", MessageBoxText(error));

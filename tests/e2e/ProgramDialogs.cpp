@@ -46,6 +46,14 @@ bool WaitUntilClosed(HWND dialog, DWORD milliseconds) {
     return TallvoxProcess::WaitUntil([&] { return !::IsWindow(dialog); }, milliseconds);
 }
 
+HWND SaveReplacingTakenName(HWND mainWindow, const std::string& name) {
+    const HWND save = WaitForProgramDialog(mainWindow);
+    if (!save || !TypeNameAndSave(save, name)) return nullptr;
+    const HWND replace = WaitForProgramDialog(mainWindow, 5000, save);
+    if (!replace || !PressDialogButton(replace, IDYES) || !WaitUntilClosed(save)) return nullptr;
+    return WaitForProgramDialog(mainWindow);
+}
+
 HWND WaitForOpenMenu(HWND mainWindow, DWORD milliseconds) {
     DWORD processId = 0;
     ::GetWindowThreadProcessId(mainWindow, &processId);

@@ -15,6 +15,12 @@ HWND WaitForProgramDialog(HWND mainWindow, DWORD milliseconds = 5000, HWND besid
 // must not be mistaken for it.
 bool WaitUntilClosed(HWND dialog, DWORD milliseconds = 5000);
 
+// With the command's save dialog on its way: types `name` (a name that is
+// taken), answers Yes to the replace question, waits for the save dialog to
+// close and returns what the command shows next (its question or its error
+// message). Null when any of these steps did not happen.
+HWND SaveReplacingTakenName(HWND mainWindow, const std::string& name);
+
 // The popup menu that the main window's process has open (class #32768),
 // waiting up to `milliseconds` for it; null if none opened.
 HWND WaitForOpenMenu(HWND mainWindow, DWORD milliseconds = 5000);

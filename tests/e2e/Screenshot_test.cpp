@@ -8,6 +8,7 @@
 
 #include "e2e/ProgramDialogs.h"
 #include "e2e/TallvoxProcess.h"
+#include "tests/support/ClipboardReader.h"
 #include "resource.h"
 
 namespace {
@@ -33,19 +34,6 @@ void PutTextOnClipboard(const char* text) {
     ::GlobalUnlock(block);
     ::SetClipboardData(CF_TEXT, block);
     ::CloseClipboard();
-}
-
-std::string ClipboardText() {
-    std::string text;
-    if (!::OpenClipboard(nullptr)) return "<clipboard busy>";
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
-            text = bytes;
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    return text;
 }
 
 // Returns once the window's thread is back in its message loop, so the
@@ -166,15 +154,7 @@ TEST(Screenshot, ASaveThatFailsLeavesTheOldFileWhole) {
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     ASSERT_TRUE(tallvox.Start());
     ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SCREENSHOT, 0);
-    const HWND save = WaitForProgramDialog(tallvox.Window());
-    ASSERT_NE(nullptr, save);
-    ASSERT_TRUE(TypeNameAndSave(save, tallvox.Folder() + "\\photo"));
-    const HWND replace = WaitForProgramDialog(tallvox.Window(), 5000, save);
-    ASSERT_NE(nullptr, replace) << "the question about the existing photo.bmp";
-    ASSERT_TRUE(PressDialogButton(replace, IDYES));
-    ASSERT_TRUE(WaitUntilClosed(save));
-
-    const HWND error = WaitForProgramDialog(tallvox.Window());
+    const HWND error = SaveReplacingTakenName(tallvox.Window(), tallvox.Folder() + "\\photo");
     ASSERT_NE(nullptr, error);
     EXPECT_EQ("The file can't be created (fopen error)", MessageBoxText(error));
     ASSERT_TRUE(PressDialogButton(error, IDOK));

@@ -11,6 +11,7 @@
 #include "app/ClipboardText.h"
 #include "app/DateTimePanel.h"
 #include "app/TallvoxDlg.h"
+#include "tests/support/ClipboardReader.h"
 
 namespace {
 
@@ -49,18 +50,6 @@ protected:
         ::SetKeyboardState(keys);
     }
 
-    static std::string ClipboardText() {
-        std::string text;
-        if (!::OpenClipboard(nullptr)) return "<clipboard busy>";
-        if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-            if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
-                text = bytes;
-                ::GlobalUnlock(data);
-            }
-        }
-        ::CloseClipboard();
-        return text;
-    }
 
     static std::wstring ClipboardUnicodeText() {
         std::wstring text;
