@@ -2,10 +2,10 @@
 
 #include <shellapi.h>
 
-#include "app/UpdateServer.h"
-#include "app/UpdateVersion.h"
-#include "controls/DisplayScale.h"
-#include "controls/ScaledArt.h"
+#include "app/update/UpdateServer.h"
+#include "app/update/UpdateVersion.h"
+#include "display/DisplayScale.h"
+#include "display/ScaledArt.h"
 #include "framework/DataExchange.h"
 #include "TallvoxVersion.h"
 #include "framework/Dpi.h"

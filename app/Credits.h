@@ -6,7 +6,7 @@
 #include "controls/HoverButton.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
-#include "ui/ColorStatic.h"
+#include "controls/ColorStatic.h"
 
 class CCredits : public CDialog {
 public:

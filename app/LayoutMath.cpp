@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 
 CenteredRecord CaptureCentered(const LayoutRect& control) {
     CenteredRecord r;

@@ -1,7 +1,7 @@
 // The five clock skins: face and date-window bitmaps for each skin number.
 #pragma once
 
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 
 struct SkinBitmaps {
     int faceId;

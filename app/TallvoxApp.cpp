@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "app/CommandLine.h"
+#include "app/cli/CommandLine.h"
 #include "app/TallvoxDlg.h"
-#include "app/TaskbarClock.h"
+#include "app/shell/TaskbarClock.h"
 #include "framework/ComApartment.h"
 
 // The one application object.

@@ -4,17 +4,17 @@
 
 #include <ctime>
 
-#include "app/AutorunDlg.h"
+#include "app/autorun/AutorunDlg.h"
 #include "app/Credits.h"
 #include "app/LayoutMath.h"
 #include "app/SkinTable.h"
-#include "app/TaskbarClock.h"
-#include "app/UpdateCheck.h"
+#include "app/shell/TaskbarClock.h"
+#include "app/update/UpdateCheck.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/InstallDateText.h"
 #include "facts/IsoTime.h"
 #include "facts/UptimeText.h"
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 #include "framework/Dpi.h"
 #include "framework/Icon.h"
 #include "framework/ModuleName.h"

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "controls/DisplayScale.h"
-#include "controls/ScaledArt.h"
+#include "display/DisplayScale.h"
+#include "display/ScaledArt.h"
 #include "resource.h"
 #include "ui/MenuXP.h"
 

@@ -5,11 +5,11 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include "app/ClipboardText.h"
-#include "app/DateTimePanel.h"
-#include "app/SaveAs.h"
-#include "app/SystemNames.h"
-#include "app/WholeFile.h"
+#include "framework/ClipboardText.h"
+#include "app/outputs/DateTimePanel.h"
+#include "app/outputs/SaveAs.h"
+#include "app/outputs/SystemNames.h"
+#include "framework/WholeFile.h"
 #include "framework/ModuleName.h"
 #include "framework/WinApp.h"
 #include "resource.h"

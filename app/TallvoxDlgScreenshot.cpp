@@ -2,9 +2,9 @@
 // the user picks a file name, then written as a BMP file.
 #include "app/TallvoxDlg.h"
 
-#include "app/BitmapFileWriter.h"
-#include "app/ClipboardText.h"
-#include "app/SaveAs.h"
+#include "app/outputs/BitmapFileWriter.h"
+#include "framework/ClipboardText.h"
+#include "app/outputs/SaveAs.h"
 
 HBITMAP CTallvoxDlg::CaptureWindow(HWND window, bool wholeWindow) {
     // Paints still pending (a line whose text just changed) land first, so

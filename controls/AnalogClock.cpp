@@ -4,7 +4,7 @@
 
 #include "controls/AntialiasedLine.h"
 #include "controls/DibSurface.h"
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 #include "controls/HandGeometry.h"
 
 namespace {

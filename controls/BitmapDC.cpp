@@ -1,6 +1,6 @@
 #include "controls/BitmapDC.h"
 
-#include "controls/PackedArt.h"
+#include "display/PackedArt.h"
 
 BOOL CBitmapDC::Load(int resourceId, HDC dc)
 {

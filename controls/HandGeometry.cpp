@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "controls/HoverButton.h"
 
 #include "controls/ButtonStyleRules.h"
-#include "controls/ScaledArt.h"
+#include "display/ScaledArt.h"
 #include "framework/Dpi.h"
 
 CHoverButton::CHoverButton() : CHoverButton(g_visualStyles) {}

@@ -1,5 +1,5 @@
 // The DPI a window is shown at. Sizes given for a 96-DPI screen are scaled
-// with it (controls/DisplayScale.h).
+// with it (display/DisplayScale.h).
 #pragma once
 #include <windows.h>
 

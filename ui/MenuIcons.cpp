@@ -1,6 +1,6 @@
 #include "ui/MenuIcons.h"
 
-#include "controls/ScaledArt.h"
+#include "display/ScaledArt.h"
 
 CMenuIcons::~CMenuIcons() {
     for (const auto& icon : m_loaded)

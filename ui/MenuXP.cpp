@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 #include "framework/Dpi.h"
 #include "ui/MenuXPGeometry.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "controls/Colorref.h"
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 
 namespace menuxp {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 #include "e2e/ArtBitmap.h"
 #include "e2e/ProgramDialogs.h"
 #include "e2e/ScreenPixels.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 #include "e2e/TallvoxProcess.h"
 
 ArtBitmap ReadBmp(const std::string& path) {

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 #include "e2e/ArtBitmap.h"
 #include "e2e/ScreenPixels.h"
 #include "e2e/TallvoxProcess.h"

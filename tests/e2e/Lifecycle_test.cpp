@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 #include "e2e/TallvoxProcess.h"
 #include "e2e/TaskbarStandIn.h"
 #include "resource.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/BmpFile.h"
+#include "app/outputs/BmpFile.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/RunValue.h"
+#include "app/autorun/RunValue.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/SaveName.h"
+#include "app/outputs/SaveName.h"
 #include "framework/ModuleName.h"
 #include "tests/fuzz/FuzzCheck.h"
 

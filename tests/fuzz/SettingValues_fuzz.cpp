@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/SettingValues.h"
+#include "app/settings/SettingValues.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/UpdateVersion.h"
+#include "app/update/UpdateVersion.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "DialogAnswerer.h"
+#include "win/DialogAnswerer.h"
 
 #include <algorithm>
 #include <utility>

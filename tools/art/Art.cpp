@@ -6,7 +6,7 @@
 #include <system_error>
 #include <utility>
 
-#include "controls/DisplayScale.h"
+#include "display/DisplayScale.h"
 #include "tools/art/BmpWriter.h"
 #include "tools/art/Canvas.h"
 #include "tools/art/IcoWriter.h"
@@ -837,7 +837,7 @@ std::string ScaledArtScript()
     std::string script =
         "// The artwork at the larger display scales, written by tools/art with the\n"
         "// pictures it lists. Each resource has the id of the same picture at 100 %\n"
-        "// plus 10000 per scale step (controls/DisplayScale.h).\n";
+        "// plus 10000 per scale step (display/DisplayScale.h).\n";
     const auto line = [&](int id, int percent, const char* type, const std::string& file) {
         script += std::to_string(ScaledArtId(id, percent)) + " " + type + " \"art/" + file + "\"\n";
     };

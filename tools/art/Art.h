@@ -11,7 +11,7 @@
 namespace art {
 
 // Resource ids that have generated artwork, in file-writing order. Each is
-// drawn at every scale of kArtScales (controls/DisplayScale.h); the 100 % files
+// drawn at every scale of kArtScales (display/DisplayScale.h); the 100 % files
 // keep their names, the others carry the scale (face_1066_150.bmp) and are
 // compiled in under ScaledArtId.
 const std::vector<int>& FaceIds();       // 100 x 100 clock faces at 100 %

@@ -1,5 +1,0 @@
-#include "app/DateTimePanel.h"
-
-SystemCommand DateTimePanelCommand() {
-    return SystemProgramCommand("rundll32.exe", "shell32.dll,Control_RunDLL timedate.cpl");
-}

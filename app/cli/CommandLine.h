@@ -1,0 +1,25 @@
+// The command-line modes: the facts for scripts on standard output, without
+// the window. Nothing here opens a window, touches the taskbar, speaks,
+// writes the settings file or checks for updates.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/cli/CommandLineOptions.h"
+#include "facts/FactsJson.h"
+#include "framework/TextSink.h"
+
+// Runs one mode other than Window; the process exit code.
+int RunCommandLine(const LaunchRequest& request, TextSink& out, TextSink& err);
+
+// The same, writing to the process's standard output and error.
+int RunCommandLineMode(const LaunchRequest& request);
+
+// The program's arguments after its name.
+std::vector<std::string> ProgramArguments();
+
+// The facts read now, as --json writes them.
+MachineFacts ReadMachineFacts();
+
+// The report read now, as the saved report has it.
+std::string ReadReportText();

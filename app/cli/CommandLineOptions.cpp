@@ -1,0 +1,41 @@
+#include "app/cli/CommandLineOptions.h"
+
+namespace {
+
+struct Option {
+    const char* name;
+    LaunchMode mode;
+};
+
+const Option kOptions[] = {
+    {"--report", LaunchMode::Report},
+    {"--json", LaunchMode::Json},
+    {"--help", LaunchMode::Help},
+    {"-h", LaunchMode::Help},
+    {"/?", LaunchMode::Help},
+};
+
+LaunchRequest Misuse(const std::string& problem) { return LaunchRequest{LaunchMode::Misuse, problem}; }
+
+}  // namespace
+
+LaunchRequest ParseCommandLine(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) return LaunchRequest{};
+    for (const Option& option : kOptions) {
+        if (arguments[0] != option.name) continue;
+        if (arguments.size() > 1) return Misuse("One option at a time: \"" + arguments[1] + "\" is one too many.");
+        return LaunchRequest{option.mode, std::string()};
+    }
+    return Misuse("Unknown option: \"" + arguments[0] + "\".");
+}
+
+const char* UsageText() {
+    return "Usage: Tallvox.exe [--report | --json | --help]\r\n"
+           "\r\n"
+           "  (no option)  open the Tallvox window\r\n"
+           "  --report     write the report (uptime, boot time, installation date) to standard output\r\n"
+           "  --json       write the facts as one JSON object to standard output\r\n"
+           "  --help       show this list\r\n"
+           "\r\n"
+           "With an option no window opens; the exit code is 0, or 2 for an unknown option.\r\n";
+}

@@ -1,0 +1,96 @@
+#include "app/settings/TallvoxSettings.h"
+
+#include <shlwapi.h>
+
+#include "framework/ModuleName.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+// Keys, in the order the defaults are written and the keys are read.
+const char kOpacity[] = "Opacity";
+const char kBootTimeColor[] = "Boot_Time_Text_Color";
+const char kUptimeColor[] = "UpTime_Text_Color";
+const char kInstallDateColor[] = "OS_Install_Date_Text_Color";
+const char kInstallTimeColor[] = "OS_Install_Time_Text_Color";
+const char kClockSecHand[] = "Clock_sec_hand";
+const char kBackgroundColor[] = "Background_Color";
+const char kTopMost[] = "TopMost_Wnd";
+const char kMaxWnd[] = "Max_Wnd";
+const char kSkin[] = "Skin";
+
+const int kDefaultOpacity = 100;
+const COLORREF kDefaultTextColor = RGB(0, 0, 0);
+const COLORREF kDefaultSecHand = RGB(0, 0, 255);
+const COLORREF kDefaultBackground = RGB(255, 255, 255);
+
+// "Tallvox.ini" alone (so it lands in the program's folder), or in the given folder.
+std::string DefaultsFile(const std::string& folder)
+{
+    if (folder.empty()) return CTallvoxSettings::kDefaultsFileName;
+    return FileInFolder(folder, CTallvoxSettings::kDefaultsFileName);
+}
+
+}  // namespace
+
+const char CTallvoxSettings::kDefaultsFileName[] = "Tallvox.ini";
+
+CTallvoxSettings::CTallvoxSettings() = default;
+
+CTallvoxSettings::CTallvoxSettings(const std::string& file, const std::string& section)
+    : CIniFile(file, section)
+{
+}
+
+bool CTallvoxSettings::DefaultsFileExists(const std::string& folder)
+{
+    const std::string dir = folder.empty() ? ModuleFolder(AfxGetModulePath()) : folder;
+    const std::string path = FileInFolder(dir, kDefaultsFileName);
+    return IsUsableFilePath(path) && ::PathFileExistsA(path.c_str()) != FALSE;
+}
+
+void CTallvoxSettings::WriteDefaults(const std::string& folder)
+{
+    CIniFile defaults(DefaultsFile(folder), std::string());
+    defaults.SetWriteFailureHandler(GetWriteFailureHandler());
+    if (m_osVersion.IsNt5OrLater()) defaults.WriteInt(kOpacity, kDefaultOpacity);
+    defaults.WriteColor(kBootTimeColor, kDefaultTextColor);
+    defaults.WriteColor(kUptimeColor, kDefaultTextColor);
+    defaults.WriteColor(kInstallDateColor, kDefaultTextColor);
+    defaults.WriteColor(kInstallTimeColor, kDefaultTextColor);
+    defaults.WriteColor(kClockSecHand, kDefaultSecHand);
+    defaults.WriteColor(kBackgroundColor, kDefaultBackground);
+    defaults.WriteBool(kTopMost, false);
+    defaults.WriteBool(kMaxWnd, false);
+    defaults.WriteInt(kSkin, 0);
+}
+
+void CTallvoxSettings::Load()
+{
+    if (m_osVersion.IsNt5OrLater()) m_nOpacity = ReadInt(kOpacity, kDefaultOpacity);
+    m_crBootTime = ReadColor(kBootTimeColor, kDefaultTextColor);
+    m_crUptime = ReadColor(kUptimeColor, kDefaultTextColor);
+    m_crInstallDate = ReadColor(kInstallDateColor, kDefaultTextColor);
+    m_crInstallTime = ReadColor(kInstallTimeColor, kDefaultTextColor);
+    m_crClockSecHand = ReadColor(kClockSecHand, kDefaultSecHand);
+    m_crBackground = ReadColor(kBackgroundColor, kDefaultBackground);
+    m_bTopMost = ReadBool(kTopMost, false);
+    m_bMaxWnd = ReadBool(kMaxWnd, false);
+    m_nSkin = ReadInt(kSkin, 0);
+}
+
+void CTallvoxSettings::LoadOrCreate(const std::string& folder)
+{
+    if (!DefaultsFileExists(folder)) WriteDefaults(folder);
+    Load();
+}
+
+void CTallvoxSettings::SaveUptimeColor() { WriteColor(kUptimeColor, m_crUptime); }
+void CTallvoxSettings::SaveBootTimeColor() { WriteColor(kBootTimeColor, m_crBootTime); }
+void CTallvoxSettings::SaveInstallDateColor() { WriteColor(kInstallDateColor, m_crInstallDate); }
+void CTallvoxSettings::SaveInstallTimeColor() { WriteColor(kInstallTimeColor, m_crInstallTime); }
+void CTallvoxSettings::SaveBackgroundColor() { WriteColor(kBackgroundColor, m_crBackground); }
+void CTallvoxSettings::SaveClockSecHand() { WriteColor(kClockSecHand, m_crClockSecHand); }
+void CTallvoxSettings::SaveTopMost() { WriteBool(kTopMost, m_bTopMost); }
+void CTallvoxSettings::SaveMaxWnd() { WriteBool(kMaxWnd, m_bMaxWnd); }
+void CTallvoxSettings::SaveSkin() { WriteInt(kSkin, m_nSkin); }

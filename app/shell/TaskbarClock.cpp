@@ -1,0 +1,189 @@
+#include "app/shell/TaskbarClock.h"
+
+namespace {
+
+struct ClockChain {
+    HWND tray = nullptr;
+    HWND clock = nullptr;
+};
+
+ClockChain FindClockChain() {
+    ClockChain chain;
+    HWND tray = ::FindWindowA("Shell_TrayWnd", nullptr);
+    HWND notify = tray ? ::FindWindowExA(tray, nullptr, "TrayNotifyWnd", nullptr) : nullptr;
+    HWND clock = notify ? ::FindWindowExA(notify, nullptr, "TrayClockWClass", nullptr) : nullptr;
+    if (clock) {
+        chain.tray = ::GetParent(notify);
+        chain.clock = clock;
+    }
+    return chain;
+}
+
+// The clock's state as the first copy found it.
+enum ClockState : LONG { kNoClock = 0, kShown = 1, kHidden = 2 };
+
+// The clock's own visibility, whatever the taskbar around it does (an
+// auto-hidden taskbar still has a shown clock).
+ClockState CurrentState() {
+    const ClockChain chain = FindClockChain();
+    if (!chain.clock) return kNoClock;
+    return (::GetWindowLongA(chain.clock, GWL_STYLE) & WS_VISIBLE) ? kShown : kHidden;
+}
+
+void SetClockShown(bool shown) {
+    const ClockChain chain = FindClockChain();
+    if (!chain.clock) return;
+    ::ShowWindow(chain.clock, shown ? SW_SHOWDEFAULT : SW_HIDE);
+    ::PostMessageA(chain.tray, WM_SIZE, 0, 0);
+}
+
+// A running copy: its process id and when it started, so that an id reused
+// by another process after a copy ended is not mistaken for that copy.
+struct Holder {
+    DWORD pid;
+    FILETIME started;
+};
+
+bool SameTime(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
+FILETIME StartTimeOf(HANDLE process) {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    ::GetProcessTimes(process, &created, &exited, &kernel, &user);
+    return created;
+}
+
+Holder ThisCopy() { return Holder{::GetCurrentProcessId(), StartTimeOf(::GetCurrentProcess())}; }
+
+bool IsRunning(const Holder& holder) {
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, holder.pid);
+    // A copy we may not look at (run by another account) is taken as running.
+    if (!process) return ::GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running =
+        ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT && SameTime(StartTimeOf(process), holder.started);
+    ::CloseHandle(process);
+    return running;
+}
+
+constexpr LONG kMaxHolders = 64;
+
+// The record every copy shares; a new mapping starts zeroed: no clock seen,
+// nobody holding.
+struct ClockRecord {
+    LONG firstState;
+    LONG holderCount;
+    Holder holders[kMaxHolders];
+};
+
+constexpr char kRecordName[] = "Local\\Tallvox.TaskbarClock.Record";
+constexpr char kLockName[] = "Local\\Tallvox.TaskbarClock.Lock";
+// Held only for a few window calls; a copy stuck longer than this is not
+// waited for.
+constexpr DWORD kLockWaitMs = 5000;
+
+}  // namespace
+
+// The shared record, or a private one when the system refuses the named
+// objects (the copy then decides alone).
+class CTaskbarClock::CSharedRecord {
+public:
+    CSharedRecord()
+        : m_hMapping(::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(ClockRecord),
+                                          kRecordName)),
+          m_hLock(::CreateMutexA(nullptr, FALSE, kLockName)) {
+        if (m_hMapping && m_hLock)
+            m_pView = static_cast<ClockRecord*>(
+                ::MapViewOfFile(m_hMapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, sizeof(ClockRecord)));
+    }
+    ~CSharedRecord() {
+        if (m_pView) ::UnmapViewOfFile(m_pView);
+        if (m_hLock) ::CloseHandle(m_hLock);
+        if (m_hMapping) ::CloseHandle(m_hMapping);
+    }
+    CSharedRecord(const CSharedRecord&) = delete;
+    CSharedRecord& operator=(const CSharedRecord&) = delete;
+
+    // The record, with the copies that ended taken off, for as long as the
+    // guard lives.
+    class Guard {
+    public:
+        explicit Guard(CSharedRecord& owner)
+            : m_owner(owner), m_locked(owner.m_pView && IsOwned(::WaitForSingleObject(owner.m_hLock, kLockWaitMs))) {
+            ClockRecord& r = Record();
+            if (r.holderCount < 0 || r.holderCount > kMaxHolders) r.holderCount = 0;
+            LONG kept = 0;
+            for (LONG i = 0; i < r.holderCount; ++i)
+                if (IsRunning(r.holders[i])) r.holders[kept++] = r.holders[i];
+            r.holderCount = kept;
+        }
+        ~Guard() {
+            if (m_locked) ::ReleaseMutex(m_owner.m_hLock);
+        }
+        Guard(const Guard&) = delete;
+        Guard& operator=(const Guard&) = delete;
+
+        ClockRecord& Record() { return m_locked ? *m_owner.m_pView : m_owner.m_private; }
+
+    private:
+        // A copy that died holding the lock leaves it abandoned, and ours.
+        static bool IsOwned(DWORD wait) { return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED; }
+        CSharedRecord& m_owner;
+        bool m_locked;
+    };
+
+private:
+    HANDLE m_hMapping;
+    HANDLE m_hLock;
+    ClockRecord* m_pView = nullptr;
+    ClockRecord m_private{};
+};
+
+CTaskbarClock::CTaskbarClock() : m_record(std::make_unique<CSharedRecord>()) {}
+
+CTaskbarClock::~CTaskbarClock() { Restore(); }
+
+void CTaskbarClock::Hide() {
+    if (m_bHolding) {
+        HideAgain();
+        return;
+    }
+    CSharedRecord::Guard guard(*m_record);
+    ClockRecord& record = guard.Record();
+    // The first to take hold remembers how the clock was; later copies find
+    // it hidden by the first and must not take that for the user's choice.
+    if (record.holderCount == 0) record.firstState = CurrentState();
+    if (record.holderCount < kMaxHolders) record.holders[record.holderCount++] = ThisCopy();
+    m_bHolding = true;
+    SetClockShown(false);
+}
+
+void CTaskbarClock::HideAgain() {
+    if (!m_bHolding) return;
+    CSharedRecord::Guard guard(*m_record);
+    ClockRecord& record = guard.Record();
+    // No clock when the first copy started: this is the first one seen.
+    if (record.firstState == kNoClock) record.firstState = CurrentState();
+    SetClockShown(false);
+}
+
+void CTaskbarClock::Restore() {
+    if (!m_bHolding) return;
+    m_bHolding = false;
+    CSharedRecord::Guard guard(*m_record);
+    ClockRecord& record = guard.Record();
+    const Holder self = ThisCopy();
+    LONG kept = 0;
+    for (LONG i = 0; i < record.holderCount; ++i)
+        if (record.holders[i].pid != self.pid) record.holders[kept++] = record.holders[i];
+    record.holderCount = kept;
+    if (kept > 0) return;  // another copy still shows its clock there
+    const LONG first = record.firstState;
+    record.firstState = kNoClock;
+    if (first == kShown) SetClockShown(true);
+}
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}

@@ -1,0 +1,48 @@
+#include "framework/StdStream.h"
+
+namespace {
+
+bool IsUsable(HANDLE handle) {
+    return handle && handle != INVALID_HANDLE_VALUE && ::GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+// Once per process: joins the console of the parent process. A process that
+// already has a console is refused with ERROR_ACCESS_DENIED and keeps it.
+bool AttachParentConsole() {
+    static const bool attached =
+        ::AttachConsole(ATTACH_PARENT_PROCESS) != FALSE || ::GetLastError() == ERROR_ACCESS_DENIED;
+    return attached;
+}
+
+}  // namespace
+
+CStdStream::CStdStream(DWORD which) {
+    HANDLE inherited = ::GetStdHandle(which);
+    if (IsUsable(inherited)) {
+        m_handle = inherited;
+        return;
+    }
+    if (!AttachParentConsole()) return;
+    HANDLE console = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr);
+    if (console == INVALID_HANDLE_VALUE) return;
+    m_handle = console;
+    m_owned = true;
+}
+
+CStdStream::~CStdStream() {
+    if (m_owned) ::CloseHandle(m_handle);
+}
+
+void CStdStream::Write(const std::string& text) {
+    if (!m_handle) return;
+    const char* next = text.data();
+    size_t left = text.size();
+    while (left > 0) {
+        DWORD written = 0;
+        const DWORD chunk = left > 65536 ? 65536 : static_cast<DWORD>(left);
+        if (!::WriteFile(m_handle, next, chunk, &written, nullptr) || written == 0) return;
+        next += written;
+        left -= written;
+    }
+}

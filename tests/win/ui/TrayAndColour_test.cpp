@@ -1,0 +1,149 @@
+// The tray dialog base and the colour static, in process, on dialog 102.
+#include <gtest/gtest.h>
+
+#include "resource.h"
+#include "controls/ColorStatic.h"
+#include "ui/TrayIconDlg.h"
+
+namespace {
+
+class TestTrayDialog : public CTrayIconDlg {
+public:
+    TestTrayDialog() : CTrayIconDlg(IDD_TALLVOX_DIALOG, nullptr) {}
+    ~TestTrayDialog() override {
+        if (m_hWnd) ::DestroyWindow(m_hWnd);
+    }
+};
+
+COLORREF BrushColour(HBRUSH brush) {
+    LOGBRUSH lb{};
+    ::GetObjectA(brush, sizeof lb, &lb);
+    return lb.lbColor;
+}
+
+}  // namespace
+
+TEST(TrayIconDlg, RecordIsTheFirstLayoutBoundToTheWindowAtCreation) {
+    TestTrayDialog dialog;
+    EXPECT_EQ(static_cast<DWORD>(sizeof(void*) == 8 ? 104 : 88), dialog.IconData().cbSize);
+    EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE), dialog.IconData().uFlags);
+    EXPECT_EQ(static_cast<UINT>(WM_USER + 1), dialog.IconData().uCallbackMessage);
+    ASSERT_TRUE(dialog.Create());
+    EXPECT_EQ(dialog.GetSafeHwnd(), dialog.IconData().hWnd);
+    EXPECT_EQ(1u, dialog.IconData().uID);
+
+    ASSERT_NE(nullptr, dialog.LoadTrayIcon(IDR_MAINFRAME));
+    EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON), dialog.IconData().uFlags);
+}
+
+TEST(TrayIconDlg, TipIsCutToSixtyThreeCharacters) {
+    TestTrayDialog dialog;
+    dialog.SetTrayTipText(std::string(63, 'a'));
+    EXPECT_EQ(std::string(63, 'a'), dialog.IconData().szTip);
+    dialog.SetTrayTipText(std::string(64, 'b') + "tail");
+    EXPECT_EQ(std::string(63, 'b'), dialog.IconData().szTip);
+    dialog.SetTrayTipText("- Uptime : 3 days 4 hours 5 min 6 sec\r\n- Today: 12-07-2026 05:00:00");
+    EXPECT_EQ(std::string("- Uptime : 3 days 4 hours 5 min 6 sec\r\n- Today: 12-07-2026 05:0"), dialog.IconData().szTip);
+    EXPECT_TRUE(dialog.IconData().uFlags & NIF_TIP);
+}
+
+TEST(TrayIconDlg, AddAndRemoveTrackTheShellAndDestroyTakesTheIconAway) {
+    TestTrayDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.LoadTrayIcon(IDR_MAINFRAME);
+    EXPECT_FALSE(dialog.RemoveTrayIcon());
+    ASSERT_TRUE(dialog.AddTrayIcon());
+    EXPECT_TRUE(dialog.IsTrayIconShown());
+    EXPECT_FALSE(dialog.AddTrayIcon()) << "already in the notification area";
+
+    NOTIFYICONDATAA probe{};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = dialog.GetSafeHwnd();
+    probe.uID = 1;
+    EXPECT_TRUE(::Shell_NotifyIconA(NIM_MODIFY, &probe));
+
+    ::DestroyWindow(dialog.GetSafeHwnd());
+    EXPECT_FALSE(::Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon went with the window";
+}
+
+TEST(TrayIconDlg, MinimiseHidesTheWindowInsteadOfMinimisingIt) {
+    TestTrayDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.LoadTrayIcon(IDR_MAINFRAME);
+    ASSERT_TRUE(::IsWindowVisible(dialog.GetSafeHwnd()));
+    ::SendMessageA(dialog.GetSafeHwnd(), WM_SYSCOMMAND, SC_MINIMIZE | 0x3, 0);
+    EXPECT_FALSE(::IsWindowVisible(dialog.GetSafeHwnd()));
+    EXPECT_FALSE(::IsIconic(dialog.GetSafeHwnd()));
+    EXPECT_TRUE(dialog.IsTrayIconShown());
+    // Minimising again changes nothing; a double-click on the icon restores.
+    ::SendMessageA(dialog.GetSafeHwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(dialog.IsTrayIconShown());
+    EXPECT_EQ(1, ::SendMessageA(dialog.GetSafeHwnd(), WM_USER + 1, 1, WM_LBUTTONDBLCLK));
+    EXPECT_TRUE(::IsWindowVisible(dialog.GetSafeHwnd()));
+    EXPECT_FALSE(dialog.IsTrayIconShown());
+    // Another icon's events are not ours.
+    EXPECT_EQ(0, ::SendMessageA(dialog.GetSafeHwnd(), WM_USER + 1, 2, WM_LBUTTONDBLCLK));
+}
+
+TEST(TrayIconDlg, RestoreBecomesTheDefaultItemAfterTheFirstShowing) {
+    TestTrayDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.LoadTrayMenu(IDR_TRAY_MENU);
+    HMENU popup = ::GetSubMenu(dialog.TrayMenu(), 0);
+    ASSERT_NE(nullptr, popup);
+    EXPECT_EQ(2, ::GetMenuItemCount(popup));
+    EXPECT_EQ(static_cast<UINT>(-1), ::GetMenuDefaultItem(popup, TRUE, 0));
+
+    // The menu runs its own loop until a key closes it; queue the key first.
+    ::PostMessageA(dialog.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    ::SendMessageA(dialog.GetSafeHwnd(), WM_USER + 1, 1, WM_RBUTTONDOWN);
+    EXPECT_EQ(0u, ::GetMenuDefaultItem(popup, TRUE, 0));
+    EXPECT_EQ(static_cast<UINT>(ID_TRAY_RESTORE), ::GetMenuDefaultItem(popup, FALSE, 0));
+}
+
+TEST(ColorStatic, AnswersTheReflectedColourRequestWithItsOwnColours) {
+    TestTrayDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    CColorStatic line;
+    ASSERT_TRUE(line.SubclassDlgItem(IDC_LINE_UPTIME, &dialog));
+
+    HDC dc = ::GetDC(line.GetSafeHwnd());
+    // Fresh: button text on button face.
+    HBRUSH brush = reinterpret_cast<HBRUSH>(
+        ::SendMessageA(dialog.GetSafeHwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(line.GetSafeHwnd())));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), BrushColour(brush));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ::GetTextColor(dc));
+
+    line.SetTextColor(RGB(10, 20, 30));
+    line.SetBkColor(RGB(200, 100, 50));
+    brush = reinterpret_cast<HBRUSH>(::SendMessageA(dialog.GetSafeHwnd(), WM_CTLCOLORSTATIC,
+                                                    reinterpret_cast<WPARAM>(dc),
+                                                    reinterpret_cast<LPARAM>(line.GetSafeHwnd())));
+    EXPECT_EQ(RGB(200, 100, 50), BrushColour(brush));
+    EXPECT_EQ(RGB(10, 20, 30), ::GetTextColor(dc));
+    EXPECT_EQ(RGB(200, 100, 50), ::GetBkColor(dc));
+
+    // -1 goes back to the system colours, with the old brush released.
+    HBRUSH custom = brush;
+    line.SetBkColor(static_cast<COLORREF>(-1));
+    line.SetTextColor(static_cast<COLORREF>(-1));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), line.BkColor());
+    EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), line.TextColor());
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), BrushColour(line.BkBrush()));
+    LOGBRUSH gone{};
+    EXPECT_EQ(0, ::GetObjectA(custom, sizeof gone, &gone)) << "the replaced brush was deleted";
+    ::ReleaseDC(line.GetSafeHwnd(), dc);
+}
+
+TEST(ColorStatic, ControlsWithoutAnObjectGetTheDialogsDefault) {
+    TestTrayDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    HWND plain = ::GetDlgItem(dialog.GetSafeHwnd(), IDC_LINE_BOOT_TIME);
+    HDC dc = ::GetDC(plain);
+    const LRESULT brush = ::SendMessageA(dialog.GetSafeHwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                         reinterpret_cast<LPARAM>(plain));
+    EXPECT_NE(0, brush);
+    EXPECT_NE(RGB(200, 100, 50), BrushColour(reinterpret_cast<HBRUSH>(brush)));
+    ::ReleaseDC(plain, dc);
+}
