@@ -49,9 +49,9 @@ BOOL CCredits::OnInitDialog() {
         m_bmpPicture.Attach(LoadScaledBitmap(IDB_ABOUT, dpi));
         if (m_bmpPicture) {
             // The static hands back the template's picture, no longer shown.
-            const auto old = reinterpret_cast<HBITMAP>(::SendDlgItemMessageA(
-                m_hWnd, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bmpPicture.Get())));
-            if (old && old != m_bmpPicture.Get()) ::DeleteObject(old);
+            CBitmap old(reinterpret_cast<HBITMAP>(::SendDlgItemMessageA(
+                m_hWnd, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_bmpPicture.Get()))));
+            if (old.Get() == m_bmpPicture.Get()) old.Detach();
         }
     }
     font(m_fontTitle, 30, FW_BOLD, TRUE);

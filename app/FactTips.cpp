@@ -20,62 +20,31 @@ FactTipSources FactTipSources::System() {
     return sources;
 }
 
-CStartFactsReader::CStartFactsReader(std::function<StartFactsReading()> read) : m_read(std::move(read)) {}
-
-CStartFactsReader::~CStartFactsReader() {
-    if (m_thread.joinable()) m_thread.join();
-}
-
-void CStartFactsReader::Start() {
-    std::lock_guard<std::mutex> hold(m_lock);
-    if (m_busy) {
-        // What is being read may be from before the reason to read again.
-        m_again = true;
-        return;
-    }
-    // The previous read, if any, has left its last locked step: joining it
-    // does not wait for this lock.
-    if (m_thread.joinable()) m_thread.join();
-    m_busy = true;
-    m_thread = std::thread([this] {
-        for (;;) {
-            StartFactsReading reading;
-            try {
-                reading = m_read();
-            } catch (...) {
-                // Nothing found is told as nothing known.
-                reading = StartFactsReading();
-            }
-            std::lock_guard<std::mutex> done(m_lock);
-            m_result = std::move(reading);
-            if (!m_again) {
-                m_busy = false;
-                return;
-            }
-            m_again = false;
-        }
-    });
-}
-
-std::optional<StartFactsReading> CStartFactsReader::Take() {
-    std::lock_guard<std::mutex> hold(m_lock);
-    std::optional<StartFactsReading> result = std::move(m_result);
-    m_result.reset();
-    return result;
-}
-
-CFactTips::CFactTips(FactTipSources sources) : m_sources(std::move(sources)), m_reader(m_sources.readStarts) {}
+CFactTips::CFactTips(FactTipSources sources) : m_sources(std::move(sources)) {}
 
 void CFactTips::Attach(HWND window, UINT bootLineId, UINT installLineId) {
     if (!m_tips.Create(window)) return;
     m_bootLineId = bootLineId;
     m_installLineId = installLineId;
-    m_reader.Start();
+    StartReading();
+}
+
+// Nothing found is told as nothing known: a read that throws gives an empty
+// reading. The tick takes what was found.
+void CFactTips::StartReading() {
+    const std::function<StartFactsReading()> read = m_sources.readStarts;
+    m_reading.Start(nullptr, 0, [read] {
+        try {
+            return read();
+        } catch (...) {
+            return StartFactsReading();
+        }
+    });
 }
 
 void CFactTips::Refresh(uint64_t tickMilliseconds, int64_t now, std::optional<int64_t> shownInstall) {
     if (!m_tips.GetSafeHwnd()) return;
-    if (std::optional<StartFactsReading> reading = m_reader.Take()) m_found = std::move(reading);
+    if (std::optional<StartFactsReading> reading = m_reading.Take()) m_found = std::move(reading);
 
     const uint64_t uptime = tickMilliseconds / 1000;
     const std::optional<uint64_t> awake = m_sources.readAwakeSeconds();
@@ -84,7 +53,7 @@ void CFactTips::Refresh(uint64_t tickMilliseconds, int64_t now, std::optional<in
         // The first tick only notes the time asleep: the first read is
         // already under way.
         const bool slept = m_asleepAtRead && asleep > *m_asleepAtRead + kSleptSeconds;
-        if (slept) m_reader.Start();
+        if (slept) StartReading();
         if (slept || !m_asleepAtRead) m_asleepAtRead = asleep;
     }
 

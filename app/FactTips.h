@@ -9,14 +9,13 @@
 
 #include <cstdint>
 #include <functional>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "facts/InstallHistory.h"
 #include "facts/LastStart.h"
 #include "framework/ToolTipCtrl.h"
+#include "framework/WorkerThread.h"
 
 // What one background read finds.
 struct StartFactsReading {
@@ -29,29 +28,6 @@ struct FactTipSources {
     std::function<StartFactsReading()> readStarts;   // on the reading thread
     std::function<std::optional<uint64_t>()> readAwakeSeconds;  // on the UI thread
     static FactTipSources System();
-};
-
-// Runs a read on its own thread; the UI thread takes the result once.
-class CStartFactsReader {
-public:
-    explicit CStartFactsReader(std::function<StartFactsReading()> read);
-    // Waits for a read under way.
-    ~CStartFactsReader();
-    CStartFactsReader(const CStartFactsReader&) = delete;
-    CStartFactsReader& operator=(const CStartFactsReader&) = delete;
-
-    // Begins a read; while one is under way, another follows it.
-    void Start();
-    // The result of the last finished read, once.
-    std::optional<StartFactsReading> Take();
-
-private:
-    std::function<StartFactsReading()> m_read;
-    std::mutex m_lock;
-    bool m_busy = false;
-    bool m_again = false;
-    std::optional<StartFactsReading> m_result;
-    std::thread m_thread;
 };
 
 class CFactTips {
@@ -73,8 +49,11 @@ public:
     HWND TipWindow() const { return m_tips.GetSafeHwnd(); }
 
 private:
+    void StartReading();
+
     FactTipSources m_sources;
-    CStartFactsReader m_reader;
+    // Waited for a moment at exit; a read still going then is let go.
+    CBackgroundJob<StartFactsReading> m_reading{500};
     CToolTipCtrl m_tips;
     UINT m_bootLineId = 0;
     UINT m_installLineId = 0;

@@ -11,6 +11,7 @@
 #include "app/shell/TaskbarClock.h"
 #include "app/update/UpdateCheck.h"
 #include "facts/InstallDateQuery.h"
+#include "facts/FactsReader.h"
 #include "facts/InstallDateText.h"
 #include "facts/IsoTime.h"
 #include "facts/UptimeText.h"
@@ -199,16 +200,17 @@ void CTallvoxDlg::InitMainWindow() {
     };
     styleLine(m_lineUptime, IDC_LINE_UPTIME, m_settings.m_crUptime);
     styleLine(m_lineBootTime, IDC_LINE_BOOT_TIME, m_settings.m_crBootTime);
-    m_strBootLine = GetBootTimeText();
+    m_strBootLine = Facts().bootTime;
     m_lineBootTime.SetWindowText(m_strBootLine);
     styleLine(m_lineInstallTime, IDC_LINE_INSTALL_TIME, m_settings.m_crInstallTime);
     styleLine(m_lineInstallDate, IDC_LINE_INSTALL_DATE, m_settings.m_crInstallDate);
     // WMI can take many seconds to answer (or never does): the window shows
     // and ticks meanwhile, and the line reads as for a failed query until
     // the answer arrives.
-    m_strInstallDateLine = "- OS Installation Date: " + GetInstallDateText();
+    m_strInstallDateLine = "- OS Installation Date: " + Facts().installDate;
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
-    m_installDateWorker.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, m_queryInstallDate);
+    const InstallDateQuery query = m_queryInstallDate;
+    m_installDateJob.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, [query] { return AskInstallDate(query); });
     m_factTips.Attach(m_hWnd, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
 
     // Whole, however long: a folder cut short would be some other folder.
@@ -290,19 +292,20 @@ BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
 void CTallvoxDlg::OnTimer(UINT_PTR id) {
     if (id == IDT_REFRESH) {
         if (!IsWindowVisible()) return;
-        m_strUptimeText = GetUptimeText();
+        const FactReadings readings = ReadFacts();
+        const FactsSnapshot facts = GatherFacts(readings, m_timeFacts);
+        m_strUptimeText = facts.uptime;
         m_lineUptime.SetWindowText(m_strUptimeText);
-        m_strInstallTimeText = GetInstallTimeText();
+        m_strInstallTimeText = facts.installTime;
         m_lineInstallTime.SetWindowText(m_strInstallTimeText);
-        m_factTips.Refresh(::GetTickCount64(), _time64(nullptr),
+        m_factTips.Refresh(readings.tickMilliseconds, readings.now,
                            m_bInstallDateKnown ? LocalToUnixSeconds(m_installDate) : std::nullopt);
     } else if (id == IDT_TRAYTIP) {
         if (!IsTrayIconShown()) return;
         // The shell gets the tip composed on the previous tick.
         ModifyTrayIcon();
-        const std::string today = GetTodayText();
-        const std::string uptime = GetUptimeText();
-        m_strTrayTip = uptime + "\r\n" + today;
+        const FactsSnapshot facts = Facts();
+        m_strTrayTip = facts.uptime + "\r\n" + facts.today;
         SetTrayTipText(m_strTrayTip);
     } else {
         Default();
@@ -311,14 +314,14 @@ void CTallvoxDlg::OnTimer(UINT_PTR id) {
 
 // The lines fill as they would have at start-up: the date now, the time
 // since at the next refresh tick. A failed query leaves them as they are.
-LRESULT CTallvoxDlg::OnInstallDateAnswer(WPARAM, LPARAM answer) {
-    const std::unique_ptr<InstallDateAnswer> received = m_installDateWorker.Receive(answer);
+LRESULT CTallvoxDlg::OnInstallDateAnswer(WPARAM, LPARAM) {
+    const std::optional<InstallDateAnswer> received = m_installDateJob.Take();
     InstallDateTime parsed;
     std::string text;
     if (!received || !received->ok || !ParseCimDateTime(received->cimText, &parsed, &text)) return 0;
     m_installDate = parsed;
     m_bInstallDateKnown = true;
-    m_strInstallDateText = text;
+    m_installCim = received->cimText;
     m_strInstallDateLine = "- OS Installation Date: " + text;
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
     return 0;
@@ -334,10 +337,10 @@ LRESULT CTallvoxDlg::OnEndSession(WPARAM ending, LPARAM) {
     return 0;
 }
 
-LRESULT CTallvoxDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+void CTallvoxDlg::OnTaskbarCreated() {
+    CTrayIconDlg::OnTaskbarCreated();
     // A restarted Explorer brings a taskbar with its clock shown.
-    if (message == TaskbarCreatedMessage() && m_pTaskbarClock) m_pTaskbarClock->HideAgain();
-    return CTrayIconDlg::WindowProc(message, wParam, lParam);
+    if (m_pTaskbarClock) m_pTaskbarClock->HideAgain();
 }
 
 void CTallvoxDlg::OnPaint() {
@@ -490,35 +493,20 @@ void CTallvoxDlg::LayoutControls(bool capture) {
     ::UpdateWindow(m_hWnd);
 }
 
-LocalDateTime CTallvoxDlg::CurrentLocalDateTime() { return ToLocalDateTime(_time64(nullptr)); }
-
-std::string CTallvoxDlg::GetUptimeText() { return m_timeFacts.UptimeText(::GetTickCount64()); }
-
-std::string CTallvoxDlg::GetBootTimeText() { return m_timeFacts.BootTimeText(::GetTickCount64(), _time64(nullptr)); }
-
-std::string CTallvoxDlg::GetTodayText() { return TimeFacts::TodayText(_time64(nullptr)); }
-
-std::string CTallvoxDlg::GetInstallDateText() { return m_strInstallDateText; }
-
-std::string CTallvoxDlg::GetInstallTimeText() {
-    if (!m_bInstallDateKnown) return std::string();
-    return FormatInstallTimeText(ComputeElapsed(CurrentLocalDateTime(), m_installDate));
+FactReadings CTallvoxDlg::ReadFacts() {
+    FactReadings readings = ReadClockAndNames();
+    if (m_bInstallDateKnown) readings.installCim = m_installCim;
+    return readings;
 }
 
-void CTallvoxDlg::SayUptime() { Speak(GetUptimeText()); }
+FactsSnapshot CTallvoxDlg::Facts() { return GatherFacts(ReadFacts(), m_timeFacts); }
 
-void CTallvoxDlg::SayBootTime() { Speak(GetBootTimeText()); }
+void CTallvoxDlg::SayUptime() { Speak(Facts().uptime); }
 
-std::string CTallvoxDlg::CurrentTimeText() {
-    // "%c" in the runtime's default locale: 12/06/26 06:24:21.
-    char text[128] = {};
-    const __time64_t now = _time64(nullptr);
-    if (const tm* local = _localtime64(&now)) strftime(text, sizeof text, "%c", local);
-    return text;
-}
+void CTallvoxDlg::SayBootTime() { Speak(Facts().bootTime); }
 
-void CTallvoxDlg::SayCurrentTime() { Speak("current time is " + CurrentTimeText()); }
+void CTallvoxDlg::SayCurrentTime() { Speak("current time is " + Facts().dateTime); }
 
-void CTallvoxDlg::SayInstallDate() { Speak("operating system installed since " + GetInstallDateText()); }
+void CTallvoxDlg::SayInstallDate() { Speak("operating system installed since " + Facts().installDate); }
 
-void CTallvoxDlg::SayInstallTime() { Speak(GetInstallTimeText()); }
+void CTallvoxDlg::SayInstallTime() { Speak(Facts().installTime); }

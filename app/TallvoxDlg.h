@@ -6,6 +6,7 @@
 #include <string>
 
 #include "facts/FactsReport.h"
+#include "facts/FactsSnapshot.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/TimeFacts.h"
 #include "facts/TimeTypes.h"
@@ -21,6 +22,7 @@
 #include "controls/HoverButton.h"
 #include "framework/Gdi.h"
 #include "framework/WindowDC.h"
+#include "framework/WorkerThread.h"
 #include "speech/SpeechWorker.h"
 #include "controls/ColorStatic.h"
 #include "ui/MenuIcons.h"
@@ -34,18 +36,10 @@ public:
     explicit CTallvoxDlg(CWnd* parent = nullptr);
     ~CTallvoxDlg() override;
 
-    // Time facts (each one line of text).
-    static LocalDateTime CurrentLocalDateTime();
-    std::string GetUptimeText();
-    std::string GetBootTimeText();
-    std::string GetTodayText();
-    // The current local date-time as the runtime's "%c" prints it; empty when
-    // the clock can't be converted.
-    static std::string CurrentTimeText();
-    // Installation date as the query answered (empty until the answer
-    // arrives, or when the query failed) and the time since.
-    std::string GetInstallDateText();
-    std::string GetInstallTimeText();
+    // The facts now: every line, spoken sentence and output reads these.
+    // The installation date is empty until the query answers (or when it
+    // failed).
+    FactsSnapshot Facts();
 
     // Hands one finished sentence to this window's speech worker.
     void Speak(const std::string& text) { m_speech.Queue(text); }
@@ -100,11 +94,11 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* msg) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnTaskbarCreated() override;
     void InitMainWindow();
 
     void OnTimer(UINT_PTR id);
-    LRESULT OnInstallDateAnswer(WPARAM, LPARAM answer);
+    LRESULT OnInstallDateAnswer(WPARAM, LPARAM);
     LRESULT OnEndSession(WPARAM ending, LPARAM);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
@@ -151,8 +145,8 @@ protected:
     void LayoutControls(bool capture);
 
 private:
-    // Every fact read afresh (the installation date query runs again).
-    FactsSnapshot GatherFacts();
+    // The clock and names now, with the installation date once known.
+    FactReadings ReadFacts();
     // Tells the user that a file could not be written.
     void ShowFileError();
     // Asks whether to open the file just written, and opens it on Yes.
@@ -202,10 +196,10 @@ private:
 
     TimeFacts m_timeFacts;
     InstallDateQuery m_queryInstallDate;
-    CInstallDateWorker m_installDateWorker;
+    CBackgroundJob<InstallDateAnswer> m_installDateJob;
     InstallDateTime m_installDate;
     bool m_bInstallDateKnown = false;  // the elapsed line stays empty until then
-    std::string m_strInstallDateText;  // the date as the query answered
+    std::string m_installCim;  // the date as the query answered
     CTaskbarClock* m_pTaskbarClock = nullptr;
 
     std::string m_strUptimeText;

@@ -95,7 +95,7 @@ void CTallvoxDlg::OnColorSecondHand() {
 
 void CTallvoxDlg::ApplyOpacity(int percentage) {
     m_layered.SetOpacity(m_hWnd, percentage);
-    m_ini.WriteInt("Opacity", percentage);
+    m_ini.WriteInt(CTallvoxSettings::kOpacityKey, percentage);
     m_settings.m_nOpacity = percentage;
 }
 

@@ -8,7 +8,6 @@
 #include "framework/ClipboardText.h"
 #include "app/outputs/DateTimePanel.h"
 #include "app/outputs/SaveAs.h"
-#include "app/outputs/SystemNames.h"
 #include "framework/WholeFile.h"
 #include "framework/ModuleName.h"
 #include "framework/WinApp.h"
@@ -24,19 +23,6 @@ void OpenWithShell(const std::string& path) {
 
 }  // namespace
 
-FactsSnapshot CTallvoxDlg::GatherFacts() {
-    FactsSnapshot facts;
-    facts.uptime = GetUptimeText();
-    facts.bootTime = GetBootTimeText();
-    facts.installDate = GetInstallDateText();
-    facts.installTime = GetInstallTimeText();
-    facts.today = GetTodayText();
-    facts.userName = GetUserNameText();
-    facts.computerName = GetComputerNameText();
-    facts.dateTime = CurrentTimeText();
-    return facts;
-}
-
 void CTallvoxDlg::ShowFileError() {
     ::MessageBoxA(m_hWnd, "The file can't be created (fopen error)", "Error", MB_ICONERROR | MB_OK);
 }
@@ -50,7 +36,7 @@ void CTallvoxDlg::WriteReport() {
     if (path.empty()) return;
 
     // A report that did not reach the disk must not be announced as written.
-    if (!WriteWholeFile(path, BuildReportText(GatherFacts()))) {
+    if (!WriteWholeFile(path, BuildReportText(Facts()))) {
         ShowFileError();
         return;
     }
@@ -58,7 +44,7 @@ void CTallvoxDlg::WriteReport() {
 }
 
 void CTallvoxDlg::CopyInfoToClipboard() {
-    const bool copied = SetClipboardText(m_hWnd, BuildClipboardText(GatherFacts()));
+    const bool copied = SetClipboardText(m_hWnd, BuildClipboardText(Facts()));
     MSGBOXPARAMSA box{};
     box.cbSize = sizeof box;
     box.hwndOwner = m_hWnd;

@@ -35,8 +35,8 @@ HBITMAP CTallvoxDlg::CaptureWindow(HWND window, bool wholeWindow) {
     }
     // The clipboard gets a copy of its own: it deletes what it holds whenever
     // anyone empties it, perhaps while the file name is still being chosen.
-    HANDLE forClipboard = ::CopyImage(captured, IMAGE_BITMAP, 0, 0, 0);
-    if (!m_offerCapture.Offer(m_hWnd, CF_BITMAP, forClipboard) && forClipboard) ::DeleteObject(forClipboard);
+    CBitmap forClipboard(static_cast<HBITMAP>(::CopyImage(captured, IMAGE_BITMAP, 0, 0, 0)));
+    if (m_offerCapture.Offer(m_hWnd, CF_BITMAP, forClipboard.Get())) forClipboard.Detach();
     return captured;
 }
 

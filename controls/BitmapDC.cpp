@@ -5,19 +5,19 @@
 BOOL CBitmapDC::Load(int resourceId, HDC dc)
 {
     Release();
-    m_hBitmap = LoadPackedBitmap(resourceId);
-    if (!m_hBitmap || !dc)
+    m_bitmap.Attach(LoadPackedBitmap(resourceId));
+    if (!m_bitmap || !dc)
         return FALSE;
     if (!CreateCompatibleDC(dc))
         return FALSE;
 
-    m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
+    m_hOldBitmap = ::SelectObject(m_hDC, m_bitmap.Get());
     m_nResourceId = resourceId;
     m_bLoaded = TRUE;
     m_nWidth = 0;
     m_nHeight = 0;
     BITMAP info{};
-    if (::GetObjectA(m_hBitmap, sizeof info, &info)) {
+    if (::GetObjectA(m_bitmap.Get(), sizeof info, &info)) {
         m_nWidth = info.bmWidth;
         m_nHeight = info.bmHeight;
     }
@@ -29,9 +29,7 @@ void CBitmapDC::Release()
     if (m_hOldBitmap)
         ::SelectObject(m_hDC, m_hOldBitmap);
     m_hOldBitmap = nullptr;
-    if (m_hBitmap)
-        ::DeleteObject(m_hBitmap);
-    m_hBitmap = nullptr;
+    m_bitmap.Close();
     m_bLoaded = FALSE;
     m_nWidth = 0;
     m_nHeight = 0;

@@ -19,14 +19,14 @@ public:
     // next Load or the destructor.
     void Release();
 
-    HBITMAP GetBitmap() const { return m_hBitmap; }
+    HBITMAP GetBitmap() const { return m_bitmap.Get(); }
     int GetWidth() const { return m_nWidth; }
     int GetHeight() const { return m_nHeight; }
     BOOL IsLoaded() const { return m_bLoaded; }
     int GetResourceId() const { return m_nResourceId; }
 
 private:
-    HBITMAP m_hBitmap = nullptr;
+    CBitmap m_bitmap;
     int m_nWidth = 0;
     int m_nHeight = 0;
     BOOL m_bLoaded = FALSE;

@@ -15,13 +15,13 @@ bool DibSurface::Create(int width, int height, HDC reference)
     info.bmiHeader.biCompression = BI_RGB;
 
     void* bits = nullptr;
-    m_bitmap = ::CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    m_dc = ::CreateCompatibleDC(reference);
+    m_bitmap.Attach(::CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    m_dc.Attach(::CreateCompatibleDC(reference));
     if (!m_bitmap || !bits || !m_dc) {
         Destroy();
         return false;
     }
-    m_oldBitmap = ::SelectObject(m_dc, m_bitmap);
+    m_oldBitmap = ::SelectObject(m_dc.Get(), m_bitmap.Get());
     m_bits = static_cast<uint32_t*>(bits);
     m_width = width;
     m_height = height;
@@ -31,14 +31,10 @@ bool DibSurface::Create(int width, int height, HDC reference)
 void DibSurface::Destroy()
 {
     if (m_dc && m_oldBitmap)
-        ::SelectObject(m_dc, m_oldBitmap);
-    if (m_dc)
-        ::DeleteDC(m_dc);
-    if (m_bitmap)
-        ::DeleteObject(m_bitmap);
-    m_dc = nullptr;
-    m_bitmap = nullptr;
+        ::SelectObject(m_dc.Get(), m_oldBitmap);
     m_oldBitmap = nullptr;
+    m_bitmap.Close();
+    m_dc.Close();
     m_bits = nullptr;
     m_width = 0;
     m_height = 0;

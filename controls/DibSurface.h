@@ -5,6 +5,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/Handles.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -22,8 +24,8 @@ public:
     bool Create(int width, int height, HDC reference = nullptr);
     void Destroy();
 
-    HDC GetSafeHdc() const { return m_dc; }
-    operator HDC() const { return m_dc; }
+    HDC GetSafeHdc() const { return m_dc.Get(); }
+    operator HDC() const { return m_dc.Get(); }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
 
@@ -64,8 +66,9 @@ private:
                static_cast<std::size_t>(x);
     }
 
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
+    // The DC goes last, after the bitmap is selected out and deleted.
+    CUniqueHandle<MemoryDCTraits> m_dc;
+    CUniqueHandle<GdiObjectTraits<HBITMAP>> m_bitmap;
     HGDIOBJ m_oldBitmap = nullptr;
     uint32_t* m_bits = nullptr;
     int m_width = 0;

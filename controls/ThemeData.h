@@ -7,31 +7,30 @@
 
 #include "controls/VisualStyles.h"
 
+struct ThemeDataTraits {
+    using Handle = HTHEME;
+    static Handle Empty() { return nullptr; }
+    bool Close(Handle theme) const { return styles && styles->CloseThemeData(theme); }
+    const CVisualStyles* styles = nullptr;
+};
+
 class CThemeData {
 public:
-    explicit CThemeData(const CVisualStyles& styles) : m_styles(styles) {}
-    ~CThemeData() { Close(); }
-    CThemeData(const CThemeData&) = delete;
-    CThemeData& operator=(const CThemeData&) = delete;
+    explicit CThemeData(const CVisualStyles& styles) : m_styles(styles), m_theme(nullptr, ThemeDataTraits{&styles}) {}
 
     // Closes what is open and opens the class's theme for the window; the
     // handle is NULL when that fails (themes switched off, say).
     HTHEME Open(HWND window, const std::string& className)
     {
-        Close();
-        m_hTheme = m_styles.OpenThemeData(window, className);
-        return m_hTheme;
+        m_theme.Close();
+        m_theme.Attach(m_styles.OpenThemeData(window, className));
+        return m_theme.Get();
     }
-    void Close()
-    {
-        if (m_hTheme)
-            m_styles.CloseThemeData(m_hTheme);
-        m_hTheme = nullptr;
-    }
-    HTHEME Get() const { return m_hTheme; }
+    void Close() { m_theme.Close(); }
+    HTHEME Get() const { return m_theme.Get(); }
     const CVisualStyles& Styles() const { return m_styles; }
 
 private:
     const CVisualStyles& m_styles;
-    HTHEME m_hTheme = nullptr;
+    CUniqueHandle<ThemeDataTraits> m_theme;
 };

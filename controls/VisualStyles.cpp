@@ -13,9 +13,7 @@ namespace {
 template <class Fn>
 bool Resolve(HMODULE module, const char* name, Fn& pointer)
 {
-    const FARPROC proc = ::GetProcAddress(module, name);
-    // Through a plain function pointer type: FARPROC's own signature is unrelated.
-    pointer = proc ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc)) : nullptr;
+    pointer = ProcAddress<Fn>(module, name);
     return pointer != nullptr;
 }
 
@@ -43,8 +41,8 @@ bool ToWide(const std::string& text, std::vector<wchar_t>& wide)
 
 CVisualStyles::CVisualStyles(const char* library)
 {
-    m_hModule = LoadSystemLibrary(library);
-    if (!m_hModule)
+    m_module.Attach(LoadSystemLibrary(library));
+    if (!m_module)
         return;
     if (ResolveEntryPoints())
         m_bAvailable = TRUE;
@@ -59,13 +57,13 @@ CVisualStyles::~CVisualStyles()
 
 bool CVisualStyles::ResolveEntryPoints()
 {
-    return Resolve(m_hModule, "CloseThemeData", m_pfnCloseThemeData) &&
-           Resolve(m_hModule, "DrawThemeBackground", m_pfnDrawThemeBackground) &&
-           Resolve(m_hModule, "DrawThemeText", m_pfnDrawThemeText) &&
-           Resolve(m_hModule, "GetThemeBackgroundContentRect", m_pfnGetThemeBackgroundContentRect) &&
-           Resolve(m_hModule, "IsAppThemed", m_pfnIsAppThemed) &&
-           Resolve(m_hModule, "IsThemeActive", m_pfnIsThemeActive) &&
-           Resolve(m_hModule, "OpenThemeData", m_pfnOpenThemeData);
+    return Resolve(m_module.Get(), "CloseThemeData", m_pfnCloseThemeData) &&
+           Resolve(m_module.Get(), "DrawThemeBackground", m_pfnDrawThemeBackground) &&
+           Resolve(m_module.Get(), "DrawThemeText", m_pfnDrawThemeText) &&
+           Resolve(m_module.Get(), "GetThemeBackgroundContentRect", m_pfnGetThemeBackgroundContentRect) &&
+           Resolve(m_module.Get(), "IsAppThemed", m_pfnIsAppThemed) &&
+           Resolve(m_module.Get(), "IsThemeActive", m_pfnIsThemeActive) &&
+           Resolve(m_module.Get(), "OpenThemeData", m_pfnOpenThemeData);
 }
 
 void CVisualStyles::Free()
@@ -78,9 +76,7 @@ void CVisualStyles::Free()
     m_pfnIsAppThemed = nullptr;
     m_pfnIsThemeActive = nullptr;
     m_pfnOpenThemeData = nullptr;
-    if (m_hModule)
-        ::FreeLibrary(m_hModule);
-    m_hModule = nullptr;
+    m_module.Close();
 }
 
 BOOL CVisualStyles::CloseThemeData(HTHEME theme) const

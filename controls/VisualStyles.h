@@ -4,6 +4,8 @@
 // FALSE or NULL and callers draw the classic look.
 #pragma once
 #include <windows.h>
+
+#include "framework/Handles.h"
 #include <uxtheme.h>
 
 #include <string>
@@ -41,7 +43,7 @@ private:
     bool ResolveEntryPoints();
     void Free();
 
-    HMODULE m_hModule = nullptr;
+    CModule m_module;
     CloseThemeDataFn m_pfnCloseThemeData = nullptr;
     DrawThemeBackgroundFn m_pfnDrawThemeBackground = nullptr;
     DrawThemeTextFn m_pfnDrawThemeText = nullptr;

@@ -1,7 +1,5 @@
 #include "facts/FactsReport.h"
 
-const char kNameNotFound[] = "Not find";
-
 std::string BuildReportText(const FactsSnapshot& facts) {
     std::string text;
     text += " " + facts.uptime + "\r\n";

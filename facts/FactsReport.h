@@ -4,20 +4,7 @@
 #pragma once
 #include <string>
 
-// The facts as the main window reads them at the moment of the command.
-struct FactsSnapshot {
-    std::string uptime;        // "- Uptime : ..."
-    std::string bootTime;      // "- Boot Time : ..."
-    std::string installDate;   // the date alone, empty when the query failed
-    std::string installTime;   // "- OS Installation Time: ..." or empty
-    std::string today;         // "- Today: ..."
-    std::string userName;      // "Not find" when unknown
-    std::string computerName;  // "Not find" when unknown
-    std::string dateTime;      // the current local date-time as "%c" prints it
-};
-
-// What stands for a user or computer name that can't be read.
-extern const char kNameNotFound[];
+#include "facts/FactsSnapshot.h"
 
 // The report file: four fact lines, a separator, who and where, when, and an
 // empty line.

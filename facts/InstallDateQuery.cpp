@@ -3,11 +3,7 @@
 #include <windows.h>
 #include <wbemidl.h>
 
-#include <mutex>
-#include <utility>
-
 #include "framework/ComApartment.h"
-#include "framework/Thread.h"
 
 namespace {
 
@@ -91,83 +87,16 @@ bool QueryInstallDate(std::string* cimText) {
     return ok;
 }
 
-struct CInstallDateWorker::Mailbox {
-    Mailbox(HWND w, UINT m) : window(w), message(m) {}
-
-    // Posts the answer unless the worker was cancelled; kept here until the
-    // window receives it, so that one never received is still freed.
-    void Deliver(std::unique_ptr<InstallDateAnswer> answer) {
-        std::lock_guard<std::mutex> guard(lock);
-        if (closed) return;
-        if (::PostMessageA(window, message, 0, reinterpret_cast<LPARAM>(answer.get()))) posted = std::move(answer);
-    }
-
-    std::mutex lock;  // guards everything below
-    bool closed = false;
-    HWND window;
-    UINT message;
-    std::unique_ptr<InstallDateAnswer> posted;
-};
-
-struct CInstallDateWorker::QueryJob {
-    std::shared_ptr<Mailbox> mailbox;
-    InstallDateQuery query;
-};
-
-CInstallDateWorker::CInstallDateWorker() = default;
-
-CInstallDateWorker::~CInstallDateWorker() { Cancel(); }
-
-bool CInstallDateWorker::Start(HWND window, UINT message, InstallDateQuery query) {
-    Cancel();
-    try {
-        m_mailbox = std::make_shared<Mailbox>(window, message);
-        auto job = std::make_unique<QueryJob>(QueryJob{m_mailbox, std::move(query)});
-        if (!AfxBeginThread(&CInstallDateWorker::QueryThreadProc, job.get())) return false;
-        job.release();  // the thread's now
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-UINT CInstallDateWorker::QueryThreadProc(LPVOID param) {
-    std::unique_ptr<QueryJob> job(static_cast<QueryJob*>(param));
-    try {
-        auto answer = std::make_unique<InstallDateAnswer>();
-        {
-            const CComApartment apartment;
-            if (apartment.IsInitialised() && job->query) {
-                try {
-                    answer->ok = job->query(&answer->cimText);
-                } catch (...) {
-                    answer->ok = false;  // the same as a query that failed
-                }
-            }
-            // Whatever the query holds goes within its apartment.
-            job->query = nullptr;
+InstallDateAnswer AskInstallDate(const InstallDateQuery& query) {
+    InstallDateAnswer answer;
+    const CComApartment apartment;
+    if (apartment.IsInitialised() && query) {
+        try {
+            answer.ok = query(&answer.cimText);
+        } catch (...) {
+            answer.ok = false;  // the same as a query that failed
         }
-        if (!answer->ok) answer->cimText.clear();
-        job->mailbox->Deliver(std::move(answer));
-    } catch (...) {
-        // No memory for an answer: the window keeps the failure look.
     }
-    return 0;
-}
-
-std::unique_ptr<InstallDateAnswer> CInstallDateWorker::Receive(LPARAM lParam) {
-    if (!m_mailbox || !lParam) return nullptr;
-    std::lock_guard<std::mutex> guard(m_mailbox->lock);
-    if (reinterpret_cast<LPARAM>(m_mailbox->posted.get()) != lParam) return nullptr;
-    return std::move(m_mailbox->posted);
-}
-
-void CInstallDateWorker::Cancel() {
-    if (!m_mailbox) return;
-    {
-        std::lock_guard<std::mutex> guard(m_mailbox->lock);
-        m_mailbox->closed = true;
-        m_mailbox->posted.reset();
-    }
-    m_mailbox.reset();
+    if (!answer.ok) answer.cimText.clear();
+    return answer;
 }

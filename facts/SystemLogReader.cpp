@@ -1,7 +1,6 @@
 #include "facts/SystemLogReader.h"
 
-#include <windows.h>
-#include <winevt.h>
+#include "facts/EventLogApi.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,63 +8,6 @@
 #include <vector>
 
 namespace {
-
-// The entry points of wevtapi.dll that the reading needs, from the copy in
-// the system folder (never one beside the program).
-class EventLogApi {
-public:
-    EventLogApi() {
-        char folder[MAX_PATH] = {};
-        const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) return;
-        m_module = ::LoadLibraryA((std::string(folder, length) + "\\wevtapi.dll").c_str());
-        if (!m_module) return;
-        Query = Find<decltype(&::EvtQuery)>("EvtQuery");
-        Next = Find<decltype(&::EvtNext)>("EvtNext");
-        CreateRenderContext = Find<decltype(&::EvtCreateRenderContext)>("EvtCreateRenderContext");
-        Render = Find<decltype(&::EvtRender)>("EvtRender");
-        Close = Find<decltype(&::EvtClose)>("EvtClose");
-    }
-    ~EventLogApi() {
-        if (m_module) ::FreeLibrary(m_module);
-    }
-    EventLogApi(const EventLogApi&) = delete;
-    EventLogApi& operator=(const EventLogApi&) = delete;
-
-    bool Loaded() const { return Query && Next && CreateRenderContext && Render && Close; }
-
-    decltype(&::EvtQuery) Query = nullptr;
-    decltype(&::EvtNext) Next = nullptr;
-    decltype(&::EvtCreateRenderContext) CreateRenderContext = nullptr;
-    decltype(&::EvtRender) Render = nullptr;
-    decltype(&::EvtClose) Close = nullptr;
-
-private:
-    template <class Function>
-    Function Find(const char* name) const {
-        const FARPROC proc = ::GetProcAddress(m_module, name);
-        // Through a plain function pointer type: FARPROC's own signature is unrelated.
-        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(proc));
-    }
-
-    HMODULE m_module = nullptr;
-};
-
-// One handle of the API (query, event, render context), closed when it goes.
-class EvtHandle {
-public:
-    EvtHandle(const EventLogApi& api, EVT_HANDLE handle) : m_api(api), m_handle(handle) {}
-    ~EvtHandle() {
-        if (m_handle) m_api.Close(m_handle);
-    }
-    EvtHandle(const EvtHandle&) = delete;
-    EvtHandle& operator=(const EvtHandle&) = delete;
-    EVT_HANDLE Get() const { return m_handle; }
-
-private:
-    const EventLogApi& m_api;
-    EVT_HANDLE m_handle;
-};
 
 // The newest event of one provider and id in the System log, with two of its
 // values: when it was logged, and one named data field.
@@ -85,7 +27,7 @@ NewestEvent ReadNewest(const EventLogApi& api, const wchar_t* provider, int even
     NewestEvent result;
     const std::wstring query = std::wstring(L"*[System[Provider[@Name='") + provider +
                                L"'] and (EventID=" + std::to_wstring(eventId) + L")]]";
-    EvtHandle results(api, api.Query(nullptr, L"System", query.c_str(), EvtQueryChannelPath | EvtQueryReverseDirection));
+    const CEvtHandle results = api.Own(api.Query(nullptr, L"System", query.c_str(), EvtQueryChannelPath | EvtQueryReverseDirection));
     if (!results.Get()) return result;
 
     EVT_HANDLE raw = nullptr;
@@ -95,12 +37,12 @@ NewestEvent ReadNewest(const EventLogApi& api, const wchar_t* provider, int even
         result.readable = ::GetLastError() == ERROR_NO_MORE_ITEMS;
         return result;
     }
-    EvtHandle event(api, raw);
+    const CEvtHandle event = api.Own(raw);
     result.readable = true;
 
     const std::wstring dataPath = std::wstring(L"Event/EventData/Data[@Name='") + dataName + L"']";
     const wchar_t* paths[] = {L"Event/System/TimeCreated/@SystemTime", dataPath.c_str()};
-    EvtHandle context(api, api.CreateRenderContext(2, paths, EvtRenderContextValues));
+    const CEvtHandle context = api.Own(api.CreateRenderContext(2, paths, EvtRenderContextValues));
     if (!context.Get()) return result;
 
     DWORD used = 0;
@@ -151,7 +93,7 @@ std::optional<uint64_t> NumberOf(const EVT_VARIANT& value) {
 
 SystemLogStarts ReadSystemLogStarts() {
     SystemLogStarts starts;
-    EventLogApi api;
+    const EventLogApi api;
     if (!api.Loaded()) return starts;
 
     RenderBuffer bootBuffer;

@@ -5,27 +5,23 @@
 
 namespace {
 
-// A movable global block holding a copy of the bytes; null when memory is short.
-HGLOBAL GlobalCopy(const void* bytes, size_t size) {
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size);
-    if (!block) return nullptr;
-    void* target = ::GlobalLock(block);
-    if (!target) {
-        ::GlobalFree(block);
-        return nullptr;
-    }
+// A movable global block holding a copy of the bytes; none when memory is short.
+CGlobalMemory GlobalCopy(const void* bytes, size_t size) {
+    CGlobalMemory block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size));
+    void* target = block ? ::GlobalLock(block.Get()) : nullptr;
+    if (!target) return CGlobalMemory();
     std::memcpy(target, bytes, size);
-    ::GlobalUnlock(block);
+    ::GlobalUnlock(block.Get());
     return block;
 }
 
 // The text in UTF-16 with its terminator, converted from the code page our
-// 8-bit strings are in; null when it does not convert.
-HGLOBAL WideCopy(const std::string& text) {
+// 8-bit strings are in; none when it does not convert.
+CGlobalMemory WideCopy(const std::string& text) {
     const int units = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (units <= 0) return nullptr;
+    if (units <= 0) return CGlobalMemory();
     std::wstring wide(static_cast<size_t>(units), L'\0');
-    if (::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], units) != units) return nullptr;
+    if (::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], units) != units) return CGlobalMemory();
     return GlobalCopy(wide.c_str(), static_cast<size_t>(units) * sizeof(wchar_t));
 }
 
@@ -41,18 +37,15 @@ bool PutOnClipboard(HWND owner, UINT format, HANDLE data) {
 
 bool SetClipboardText(HWND owner, const std::string& text) {
     // Prepared first, so a failed allocation leaves the clipboard untouched.
-    HGLOBAL bytes = GlobalCopy(text.c_str(), text.size() + 1);
+    CGlobalMemory bytes = GlobalCopy(text.c_str(), text.size() + 1);
     if (!bytes) return false;
-    HGLOBAL wide = WideCopy(text);
-    if (!::OpenClipboard(owner)) {
-        ::GlobalFree(bytes);
-        if (wide) ::GlobalFree(wide);
-        return false;
-    }
+    CGlobalMemory wide = WideCopy(text);
+    if (!::OpenClipboard(owner)) return false;
     ::EmptyClipboard();
-    const bool taken = ::SetClipboardData(CF_TEXT, bytes) != nullptr;
-    if (!taken) ::GlobalFree(bytes);
-    if (wide && !::SetClipboardData(CF_UNICODETEXT, wide)) ::GlobalFree(wide);
+    // What the clipboard takes is its own from then on.
+    const bool taken = ::SetClipboardData(CF_TEXT, bytes.Get()) != nullptr;
+    if (taken) bytes.Detach();
+    if (wide && ::SetClipboardData(CF_UNICODETEXT, wide.Get())) wide.Detach();
     ::CloseClipboard();
     return taken;
 }

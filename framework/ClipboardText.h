@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "framework/Handles.h"
+
 // Replaces the clipboard's content with `data` in `format`. True when the
 // clipboard took it (it then owns the data); false when it could not be
 // opened (another program holds it) or refused the data, which then stays

@@ -6,42 +6,20 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
+
+#include "framework/Handles.h"
 
 // An owned GDI object (font, pen, brush, bitmap), deleted with DeleteObject.
 template <class Handle>
-class CGdiObject {
+class CGdiObject : public CUniqueHandle<GdiObjectTraits<Handle>> {
 public:
-    CGdiObject() = default;
-    explicit CGdiObject(Handle handle) : m_handle(handle) {}
-    ~CGdiObject() { DeleteObject(); }
-    CGdiObject(CGdiObject&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
-    CGdiObject& operator=(CGdiObject&& other) noexcept {
-        if (this != &other) Attach(std::exchange(other.m_handle, nullptr));
-        return *this;
-    }
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-
-    Handle Get() const { return m_handle; }
-    explicit operator bool() const { return m_handle != nullptr; }
-    // Takes ownership of a new handle, releasing the old one.
-    void Attach(Handle handle) {
-        DeleteObject();
-        m_handle = handle;
-    }
-    Handle Detach() { return std::exchange(m_handle, nullptr); }
-    void DeleteObject() {
-        if (m_handle) ::DeleteObject(m_handle);
-        m_handle = nullptr;
-    }
-
-private:
-    Handle m_handle = nullptr;
+    using CUniqueHandle<GdiObjectTraits<Handle>>::CUniqueHandle;
+    void DeleteObject() { this->Close(); }
 };
 
 class CFont : public CGdiObject<HFONT> {
 public:
+    using CGdiObject::CGdiObject;
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                     BYTE quality, BYTE pitchAndFamily, const char* face) {
@@ -57,6 +35,7 @@ public:
 
 class CPen : public CGdiObject<HPEN> {
 public:
+    using CGdiObject::CGdiObject;
     BOOL CreatePen(int style, int width, COLORREF colour) {
         Attach(::CreatePen(style, width, colour));
         return Get() != nullptr;
@@ -75,6 +54,7 @@ public:
 
 class CBitmap : public CGdiObject<HBITMAP> {
 public:
+    using CGdiObject::CGdiObject;
     BOOL CreateCompatibleBitmap(HDC dc, int width, int height) {
         Attach(::CreateCompatibleBitmap(dc, width, height));
         return Get() != nullptr;
@@ -157,19 +137,22 @@ protected:
 class CDC : public CDCHandle {
 public:
     CDC() = default;
-    virtual ~CDC() { DeleteDC(); }
+    virtual ~CDC() = default;
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
     BOOL CreateCompatibleDC(HDC reference) {
-        DeleteDC();
-        m_hDC = ::CreateCompatibleDC(reference);
+        m_owned.Attach(::CreateCompatibleDC(reference));
+        m_hDC = m_owned.Get();
         return m_hDC != nullptr;
     }
     void DeleteDC() {
-        if (m_hDC) ::DeleteDC(m_hDC);
+        m_owned.Close();
         m_hDC = nullptr;
     }
+
+private:
+    CUniqueHandle<MemoryDCTraits> m_owned;
 };
 
 // The device context of a WM_PAINT: BeginPaint in, EndPaint out.

@@ -30,16 +30,14 @@ std::unique_ptr<CHttpFile> CInternetSession::OpenHttpRequest(const std::string& 
     else if (parts.nScheme != INTERNET_SCHEME_HTTP)
         return nullptr;
 
-    HINTERNET connection =
-        ::InternetConnectA(m_session.Get(), host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, context);
+    CInternetHandle connection(
+        ::InternetConnectA(m_session.Get(), host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, context));
     if (!connection) return nullptr;
     const std::string object = std::string(path[0] ? path : "/") + extra;
-    HINTERNET request = ::HttpOpenRequestA(connection, "GET", object.c_str(), nullptr, nullptr, nullptr, flags, context);
-    if (!request) {
-        ::InternetCloseHandle(connection);
-        return nullptr;
-    }
-    return std::make_unique<CHttpFile>(connection, request);
+    CInternetHandle request(
+        ::HttpOpenRequestA(connection.Get(), "GET", object.c_str(), nullptr, nullptr, nullptr, flags, context));
+    if (!request) return nullptr;
+    return std::make_unique<CHttpFile>(std::move(connection), std::move(request));
 }
 
 bool CHttpFile::SetOption(DWORD option, DWORD value) {

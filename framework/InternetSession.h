@@ -8,29 +8,20 @@
 #include <memory>
 #include <string>
 
-// An owned WinINet handle, closed with InternetCloseHandle.
-class CInternetHandle {
-public:
-    explicit CInternetHandle(HINTERNET handle = nullptr) : m_handle(handle) {}
-    ~CInternetHandle() { Close(); }
-    CInternetHandle(const CInternetHandle&) = delete;
-    CInternetHandle& operator=(const CInternetHandle&) = delete;
+#include "framework/UniqueHandle.h"
 
-    HINTERNET Get() const { return m_handle; }
-    explicit operator bool() const { return m_handle != nullptr; }
-    void Close() {
-        if (m_handle) ::InternetCloseHandle(m_handle);
-        m_handle = nullptr;
-    }
-
-private:
-    HINTERNET m_handle;
+struct InternetHandleTraits {
+    using Handle = HINTERNET;
+    static Handle Empty() { return nullptr; }
+    bool Close(Handle handle) const { return ::InternetCloseHandle(handle) != FALSE; }
 };
+using CInternetHandle = CUniqueHandle<InternetHandleTraits>;
 
 // One GET request on its own connection to the server.
 class CHttpFile {
 public:
-    CHttpFile(HINTERNET connection, HINTERNET request) : m_connection(connection), m_request(request) {}
+    CHttpFile(CInternetHandle connection, CInternetHandle request)
+        : m_connection(std::move(connection)), m_request(std::move(request)) {}
 
     // A number option of this request, such as INTERNET_OPTION_RECEIVE_TIMEOUT
     // in milliseconds; set before SendRequest. False if refused.

@@ -37,41 +37,40 @@ CMenu* CMenu::FromHandlePermanent(HMENU menu) {
 }
 
 void CMenu::Attach(HMENU menu) {
-    if (menu == m_hMenu) return;
+    if (menu == m_menu.Get()) return;
     DestroyMenu();
-    m_hMenu = menu;
-    if (m_hMenu) HandleMap()[m_hMenu] = this;
+    m_menu.Attach(menu);
+    if (menu) HandleMap()[menu] = this;
 }
 
 HMENU CMenu::Detach() {
-    HMENU menu = m_hMenu;
-    if (menu) HandleMap().erase(menu);
-    m_hMenu = nullptr;
-    return menu;
+    if (m_menu) HandleMap().erase(m_menu.Get());
+    return m_menu.Detach();
 }
 
 BOOL CMenu::LoadMenu(UINT id) {
     Attach(::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id)));
-    return m_hMenu != nullptr;
+    return static_cast<bool>(m_menu);
 }
 
 BOOL CMenu::CreatePopupMenu() {
     Attach(::CreatePopupMenu());
-    return m_hMenu != nullptr;
+    return static_cast<bool>(m_menu);
 }
 
 void CMenu::DestroyMenu() {
-    if (HMENU menu = Detach()) ::DestroyMenu(menu);
+    if (m_menu) HandleMap().erase(m_menu.Get());
+    m_menu.Close();
 }
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR idOrPopup, const char* item) {
-    return m_hMenu ? ::AppendMenuA(m_hMenu, flags, idOrPopup, item) : FALSE;
+    return m_menu ? ::AppendMenuA(m_menu.Get(), flags, idOrPopup, item) : FALSE;
 }
 
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, const RECT* exclude) {
-    if (!m_hMenu || !owner) return FALSE;
+    if (!m_menu || !owner) return FALSE;
     TrackingScope tracking(owner->m_pTrackedMenu, this);
-    return ::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner->GetSafeHwnd(), exclude);
+    return ::TrackPopupMenu(m_menu.Get(), flags, x, y, 0, owner->GetSafeHwnd(), exclude);
 }
 
 void CMenu::DrawItem(LPDRAWITEMSTRUCT) {}

@@ -5,6 +5,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/Handles.h"
+
 class CWnd;
 
 class CMenu {
@@ -17,8 +19,9 @@ public:
     // The object owning a menu handle, or nullptr.
     static CMenu* FromHandlePermanent(HMENU menu);
 
-    HMENU GetSafeHmenu() const { return m_hMenu; }
-    // Takes ownership of a handle, destroying the one held before.
+    HMENU GetSafeHmenu() const { return m_menu.Get(); }
+    // Takes ownership of a handle, destroying the one held before; the
+    // handle already held is kept.
     void Attach(HMENU menu);
     // Gives the handle up without destroying it.
     HMENU Detach();
@@ -29,9 +32,9 @@ public:
     // For MF_OWNERDRAW, `item` is the item data; for MF_POPUP, `idOrPopup` is
     // the submenu's handle.
     BOOL AppendMenu(UINT flags, UINT_PTR idOrPopup = 0, const char* item = nullptr);
-    int GetMenuItemCount() const { return m_hMenu ? ::GetMenuItemCount(m_hMenu) : -1; }
+    int GetMenuItemCount() const { return m_menu ? ::GetMenuItemCount(m_menu.Get()) : -1; }
     // A submenu belongs to this menu and is destroyed with it.
-    HMENU GetSubMenu(int position) const { return m_hMenu ? ::GetSubMenu(m_hMenu, position) : nullptr; }
+    HMENU GetSubMenu(int position) const { return m_menu ? ::GetSubMenu(m_menu.Get(), position) : nullptr; }
 
     // Shows the menu as a popup owned by `owner` and returns when it closes.
     // While it is open the owner's measure requests for menu items come here
@@ -44,5 +47,5 @@ public:
     virtual void MeasureItem(LPMEASUREITEMSTRUCT measureItem);
 
 private:
-    HMENU m_hMenu = nullptr;
+    CMenuHandle m_menu;
 };

@@ -23,16 +23,12 @@ CStdStream::CStdStream(DWORD which) {
         return;
     }
     if (!AttachParentConsole()) return;
-    HANDLE console = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr);
-    if (console == INVALID_HANDLE_VALUE) return;
-    m_handle = console;
-    m_owned = true;
+    m_console.Attach(::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr));
+    if (m_console) m_handle = m_console.Get();
 }
 
-CStdStream::~CStdStream() {
-    if (m_owned) ::CloseHandle(m_handle);
-}
+CStdStream::~CStdStream() = default;
 
 void CStdStream::Write(const std::string& text) {
     if (!m_handle) return;

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "framework/Handles.h"
 #include "framework/TextSink.h"
 
 class CStdStream : public TextSink {
@@ -21,6 +22,6 @@ public:
     void Write(const std::string& text) override;
 
 private:
-    HANDLE m_handle = nullptr;
-    bool m_owned = false;  // the console's output opened here, closed here
+    HANDLE m_handle = nullptr;  // the inherited stream, or the console's below
+    CFileHandle m_console;      // the console's output, opened here
 };

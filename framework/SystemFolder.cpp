@@ -1,5 +1,7 @@
 #include "framework/SystemFolder.h"
 
+#include "framework/Handles.h"
+
 #include <vector>
 
 // Older SDK headers leave the search flags out when built for Windows 7.
@@ -49,7 +51,7 @@ bool StartSystemCommand(const SystemCommand& command, int showCommand) {
     if (!::CreateProcessA(command.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           folder.c_str(), &startup, &process))
         return false;
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    // Not waited for: the handles are let go at once.
+    const CKernelHandle thread(process.hThread), started(process.hProcess);
     return true;
 }

@@ -12,6 +12,15 @@ std::string SystemFolderPath(const char* fileName);
 // Loads a DLL from the system folder only; null when it is not there.
 HMODULE LoadSystemLibrary(const char* fileName);
 
+// An entry point of a loaded DLL as the function type it has; null when the
+// module or the name is missing.
+template <class Function>
+Function ProcAddress(HMODULE module, const char* name) {
+    const FARPROC proc = module ? ::GetProcAddress(module, name) : nullptr;
+    // Through a plain function pointer type: FARPROC's own signature is unrelated.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(proc));
+}
+
 // A program to start: the file to run, and its command line (the program's
 // quoted path followed by the arguments).
 struct SystemCommand {

@@ -19,8 +19,9 @@ CReplacementFile::CReplacementFile(const std::string& target) : m_target(target)
     char temporary[MAX_PATH] = {};
     if (!::GetTempFileNameA(FolderOf(target).c_str(), "tvx", 0, temporary)) return;
     m_temporary = temporary;
-    m_file = ::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (m_file == INVALID_HANDLE_VALUE) Discard();
+    m_file.Attach(
+        ::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!m_file) Discard();
 }
 
 CReplacementFile::~CReplacementFile() { Discard(); }
@@ -31,7 +32,7 @@ bool CReplacementFile::Write(const void* bytes, std::size_t size) {
     while (size > 0) {
         const DWORD chunk = size > 0x10000000u ? 0x10000000u : static_cast<DWORD>(size);
         DWORD written = 0;
-        if (!::WriteFile(m_file, next, chunk, &written, nullptr) || written == 0) {
+        if (!::WriteFile(m_file.Get(), next, chunk, &written, nullptr) || written == 0) {
             // Whatever came before, this content is incomplete: it must never
             // be committed.
             Discard();
@@ -45,9 +46,8 @@ bool CReplacementFile::Write(const void* bytes, std::size_t size) {
 
 bool CReplacementFile::Commit() {
     if (!IsOpen()) return false;
-    const bool flushed = ::FlushFileBuffers(m_file) != FALSE;
-    const bool closed = ::CloseHandle(m_file) != FALSE;
-    m_file = INVALID_HANDLE_VALUE;
+    const bool flushed = ::FlushFileBuffers(m_file.Get()) != FALSE;
+    const bool closed = m_file.Close();
     if (!flushed || !closed ||
         !::MoveFileExA(m_temporary.c_str(), m_target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         Discard();
@@ -58,10 +58,7 @@ bool CReplacementFile::Commit() {
 }
 
 void CReplacementFile::Discard() {
-    if (m_file != INVALID_HANDLE_VALUE) {
-        ::CloseHandle(m_file);
-        m_file = INVALID_HANDLE_VALUE;
-    }
+    m_file.Close();
     if (!m_temporary.empty()) {
         ::DeleteFileA(m_temporary.c_str());
         m_temporary.clear();

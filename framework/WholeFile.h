@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/Handles.h"
+
 #include <cstddef>
 #include <string>
 
@@ -19,7 +21,7 @@ public:
 
     // False when the temporary file could not be created (or the target's
     // path can't be used, see IsUsableFilePath).
-    bool IsOpen() const { return m_file != INVALID_HANDLE_VALUE; }
+    bool IsOpen() const { return static_cast<bool>(m_file); }
     const std::string& TemporaryPath() const { return m_temporary; }
 
     // True when every byte was written; a failed write abandons the file.
@@ -34,7 +36,7 @@ private:
 
     std::string m_target;
     std::string m_temporary;
-    HANDLE m_file = INVALID_HANDLE_VALUE;
+    CFileHandle m_file;
 };
 
 // Creates or replaces the file with `bytes` through a CReplacementFile. True

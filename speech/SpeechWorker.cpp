@@ -1,7 +1,5 @@
 #include "SpeechWorker.h"
 
-#include <process.h>
-
 #include <algorithm>
 #include <deque>
 #include <new>
@@ -9,6 +7,7 @@
 
 #include "SapiVoice.h"
 #include "framework/ComApartment.h"
+#include "framework/Handles.h"
 
 namespace {
 
@@ -40,15 +39,11 @@ struct CSpeechWorker::Shared {
     Shared()
     {
         InitializeCriticalSection(&lock);
-        workEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        voiceKnownEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        workEvent.Attach(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        voiceKnownEvent.Attach(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     }
     ~Shared()
     {
-        if (workEvent)
-            CloseHandle(workEvent);
-        if (voiceKnownEvent)
-            CloseHandle(voiceKnownEvent);
         DeleteCriticalSection(&lock);
     }
     Shared(const Shared&) = delete;
@@ -64,7 +59,7 @@ struct CSpeechWorker::Shared {
             if (!ready)
                 queue.clear();
         }
-        SetEvent(voiceKnownEvent);
+        SetEvent(voiceKnownEvent.Get());
     }
 
     // Taken over by the worker thread before anything else; the owner does
@@ -79,9 +74,9 @@ struct CSpeechWorker::Shared {
 
     // Manual reset: set when a sentence arrives or a stop is requested;
     // reset by the worker, under the lock, when it finds the queue empty.
-    HANDLE workEvent = nullptr;
+    CKernelHandle workEvent;
     // Manual reset, set once: the worker knows whether it has a voice.
-    HANDLE voiceKnownEvent = nullptr;
+    CKernelHandle voiceKnownEvent;
 };
 
 CSpeechWorker::CSpeechWorker() : CSpeechWorker(VoiceFactory(&CreateSapiVoice)) {}
@@ -95,14 +90,13 @@ CSpeechWorker::CSpeechWorker(const VoiceFactory& createVoice, DWORD patienceMs)
     : m_shared(std::make_shared<Shared>()), m_patienceMs(patienceMs)
 {
     m_shared->createVoice = createVoice;
-    if (m_shared->workEvent && m_shared->voiceKnownEvent) {
-        auto* threadShare = new std::shared_ptr<Shared>(m_shared);
-        m_hThread = reinterpret_cast<HANDLE>(
-            _beginthreadex(nullptr, 0, &CSpeechWorker::SpeechThreadProc, threadShare, 0, nullptr));
-        if (!m_hThread)
-            delete threadShare;
-    }
-    if (!m_hThread) {
+    // The thread holds its own share of the state, so a synthesiser that
+    // never returns keeps only its thread, which ends with the process.
+    m_thread.SetExitWait(m_patienceMs);
+    const std::shared_ptr<Shared> threadShare = m_shared;
+    const bool started = m_shared->workEvent && m_shared->voiceKnownEvent &&
+                         m_thread.Start([threadShare] { SpeechThreadProc(threadShare); });
+    if (!started) {
         // Without a thread nobody would ever take a sentence: no synthesiser.
         m_shared->createVoice = nullptr;
         m_shared->voice = Shared::VoiceState::None;
@@ -110,7 +104,7 @@ CSpeechWorker::CSpeechWorker(const VoiceFactory& createVoice, DWORD patienceMs)
     }
     // Queue must be able to say whether there is a synthesiser. A voice that
     // takes longer than this to appear is still used once it is there.
-    WaitForSingleObject(m_shared->voiceKnownEvent, m_patienceMs);
+    WaitForSingleObject(m_shared->voiceKnownEvent.Get(), m_patienceMs);
 }
 
 CSpeechWorker::~CSpeechWorker()
@@ -126,13 +120,9 @@ CSpeechWorker::~CSpeechWorker()
         else
             m_shared->queue.resize(1);
     }
-    if (m_hThread) {
-        SetEvent(m_shared->workEvent);
-        // A synthesiser that never returns keeps only its own thread: the
-        // thread holds its share of the state and ends with the process.
-        WaitForSingleObject(m_hThread, m_patienceMs);
-        CloseHandle(m_hThread);
-    }
+    // The thread is waited for the patience when m_thread goes.
+    if (m_thread.Started())
+        SetEvent(m_shared->workEvent.Get());
 }
 
 int CSpeechWorker::Queue(const std::string& sentence)
@@ -145,18 +135,13 @@ int CSpeechWorker::Queue(const std::string& sentence)
         return 0;
     if (!m_shared->stop && m_shared->queue.size() < kMaxQueued) {
         m_shared->queue.push_back(std::move(text));
-        SetEvent(m_shared->workEvent);
+        SetEvent(m_shared->workEvent.Get());
     }
     return 1;
 }
 
-unsigned __stdcall CSpeechWorker::SpeechThreadProc(void* arg)
+void CSpeechWorker::SpeechThreadProc(const std::shared_ptr<Shared>& shared)
 {
-    std::shared_ptr<Shared> shared;
-    {
-        std::unique_ptr<std::shared_ptr<Shared>> share(static_cast<std::shared_ptr<Shared>*>(arg));
-        shared = std::move(*share);
-    }
     const CComApartment apartment;
     std::unique_ptr<IVoice> voice;
     {
@@ -176,7 +161,6 @@ unsigned __stdcall CSpeechWorker::SpeechThreadProc(void* arg)
         Run(*shared, *voice);
     // The voice is released here, before the apartment it was made in ends.
     voice.reset();
-    return 0;
 }
 
 void CSpeechWorker::Run(Shared& shared, IVoice& voice)
@@ -193,7 +177,7 @@ void CSpeechWorker::Run(Shared& shared, IVoice& voice)
                 // Reset under the same lock Queue sets it under: a sentence
                 // added after this look leaves the event set, so no wake-up
                 // is lost.
-                ResetEvent(shared.workEvent);
+                ResetEvent(shared.workEvent.Get());
                 stop = shared.stop;
             } else {
                 text = std::move(shared.queue.front());
@@ -203,7 +187,7 @@ void CSpeechWorker::Run(Shared& shared, IVoice& voice)
         if (idle) {
             if (stop)
                 return;
-            WaitForSingleObject(shared.workEvent, INFINITE);
+            WaitForSingleObject(shared.workEvent.Get(), INFINITE);
             continue;
         }
         SpeakNow(voice, text);

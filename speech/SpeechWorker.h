@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/WorkerThread.h"
 #include "speech/Voice.h"
 
 class CSpeechWorker {
@@ -53,11 +54,12 @@ private:
     // What the owner and the worker thread share. The thread holds its own
     // reference, so the state outlives an owner that stopped waiting.
     struct Shared;
-    static unsigned __stdcall SpeechThreadProc(void* arg);
+    static void SpeechThreadProc(const std::shared_ptr<Shared>& shared);
     static void Run(Shared& shared, IVoice& voice);
     static void SpeakNow(IVoice& voice, const std::string& text);
 
     std::shared_ptr<Shared> m_shared;
-    HANDLE m_hThread = nullptr;
     DWORD m_patienceMs;
+    // Last: its destructor waits for the thread once the stop is asked.
+    CWorkerThread m_thread;
 };

@@ -7,6 +7,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/Handles.h"
+
 #include <map>
 #include <utility>
 
@@ -14,9 +16,9 @@ class CMenuIcons {
 public:
     static constexpr int kIconSize = 16;
 
+    // The icons loaded so far go with the object; copies handed out are
+    // their owners'.
     CMenuIcons() = default;
-    // Destroys the icons loaded so far; copies handed out are their owners'.
-    ~CMenuIcons();
     CMenuIcons(const CMenuIcons&) = delete;
     CMenuIcons& operator=(const CMenuIcons&) = delete;
 
@@ -28,5 +30,5 @@ public:
     std::size_t LoadedCount() const { return m_loaded.size(); }
 
 private:
-    std::map<std::pair<int, int>, HICON> m_loaded;  // by resource id and pixel size
+    std::map<std::pair<int, int>, CIcon> m_loaded;  // by resource id and pixel size
 };

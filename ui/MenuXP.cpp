@@ -203,12 +203,12 @@ void CMenuXP::PaintTextEntry(CDCHandle dc, const RECT& rect, const CMenuXPEntry&
     PaintItemBackground(dc, rect, selected, disabled);
     const RECT iconBox{rect.left, rect.top, rect.left + height, rect.top + height};
     if (m_nStyle == XP) PaintIconColumn(dc, iconBox, selected, disabled, checked);
-    if (entry.m_hIcon || checked) PaintIconFrame(dc, iconBox, selected, disabled, checked);
+    if (entry.m_icon || checked) PaintIconFrame(dc, iconBox, selected, disabled, checked);
 
     RECT inner = iconBox;
     ::InflateRect(&inner, -Px(2), -Px(2));
-    if (entry.m_hIcon)
-        PaintIcon(dc, inner, entry.m_hIcon, selected, disabled, checked);
+    if (entry.m_icon)
+        PaintIcon(dc, inner, entry.m_icon.Get(), selected, disabled, checked);
     else if (checked)
         PaintCheck(dc, inner);
 

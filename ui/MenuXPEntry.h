@@ -5,6 +5,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/Handles.h"
+
 #include <string>
 
 class CMenuXPEntry {
@@ -35,7 +37,7 @@ public:
     bool m_bSeparator = false;
     bool m_bSideBar = false;
     std::string m_strText;
-    HICON m_hIcon = nullptr;
+    CIcon m_icon;
     // Icon size in pixels; the side bar's width.
     int m_nSize = kDefaultIconSize;
 };

@@ -2,18 +2,8 @@
 
 #include <cstring>
 
+#include "framework/ShellMessages.h"
 #include "framework/WinApp.h"
-
-namespace {
-
-// Sent by the shell to every top-level window when the notification area is
-// created anew (Explorer restarted); icons must be added again then.
-UINT TaskbarCreatedMessage() {
-    static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
-    return message;
-}
-
-}  // namespace
 
 CTrayIconDlg::CTrayIconDlg(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
     std::memset(&m_iconData, 0, sizeof m_iconData);
@@ -32,6 +22,8 @@ const MessageMap* CTrayIconDlg::ThisMessageMap() {
         OnMessage(WM_DESTROY, &msg::Void<T, &T::OnDestroy>),
         OnMessage(WM_SYSCOMMAND, &msg::SysCommand<T, &T::OnSysCommand>),
         OnMessage(WM_TRAY_NOTIFY, &msg::Raw<T, &T::OnIconNotify>),
+        // Built at the first look-up, once the name is registered.
+        OnMessage(TaskbarCreatedMessage(), &msg::Void<T, &T::OnTaskbarCreated>),
     };
     static const MessageMap map{CDialog::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
     return &map;
@@ -39,11 +31,10 @@ const MessageMap* CTrayIconDlg::ThisMessageMap() {
 
 const MessageMap* CTrayIconDlg::GetMessageMap() const { return ThisMessageMap(); }
 
-LRESULT CTrayIconDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+void CTrayIconDlg::OnTaskbarCreated() {
     // A window hidden in the notification area must never lose its icon, or
     // the user could not reach it again.
-    if (message == TaskbarCreatedMessage() && m_bInTray) ::Shell_NotifyIconA(NIM_ADD, &m_iconData);
-    return CDialog::WindowProc(message, wParam, lParam);
+    if (m_bInTray) ::Shell_NotifyIconA(NIM_ADD, &m_iconData);
 }
 
 HICON CTrayIconDlg::LoadTrayIcon(UINT iconId) {
@@ -106,11 +97,15 @@ void CTrayIconDlg::OnSysCommand(UINT command, LPARAM) {
     Default();
 }
 
+// The callback's number is also the dialog manager's DM_SETDEFID: anything
+// that is not our icon's mouse notification goes on to the dialog.
 LRESULT CTrayIconDlg::OnIconNotify(WPARAM wParam, LPARAM lParam) {
-    if (wParam != kTrayIconId) return 0;
+    const UINT event = static_cast<UINT>(lParam);
+    const bool mouse = (event >= WM_MOUSEFIRST && event <= WM_MOUSELAST) || event == WM_CONTEXTMENU;
+    if (wParam != kTrayIconId || !mouse) return Default();
     POINT pt{};
     ::GetCursorPos(&pt);
-    switch (static_cast<UINT>(lParam)) {
+    switch (event) {
         case WM_CONTEXTMENU:
         case WM_RBUTTONDOWN: OnIconRightDown(pt.x, pt.y); break;
         case WM_MOUSEMOVE: OnIconMouseMove(pt.x, pt.y); break;

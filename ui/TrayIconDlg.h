@@ -33,7 +33,6 @@ public:
 protected:
     const MessageMap* GetMessageMap() const override;
     static const MessageMap* ThisMessageMap();
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Mouse events on the icon, with the cursor position in screen coordinates.
     virtual void OnIconLeftDown(int x, int y);
@@ -46,6 +45,8 @@ protected:
     void OnDestroy();
     void OnSysCommand(UINT command, LPARAM lParam);
     LRESULT OnIconNotify(WPARAM wParam, LPARAM lParam);
+    // The taskbar came up anew: the icon goes back in.
+    virtual void OnTaskbarCreated();
 
 private:
     bool m_bInTray = false;

@@ -9,6 +9,7 @@
 
 #include "controls/HoverButton.h"
 #include "framework/Gdi.h"
+#include "framework/RegKey.h"
 #include "controls/ColorStatic.h"
 #include "ui/TrayIconDlg.h"
 
@@ -44,7 +45,7 @@ private:
 
     CColorStatic m_lineText;
     CHoverButton m_btnToggle;
-    HKEY m_hRunKey = nullptr;
+    CRegKey m_runKey;  // the Run key, as last read
     CFont m_font;
     CPen m_penBack;
     std::string m_strModulePath;  // whole, however long; empty when unreadable

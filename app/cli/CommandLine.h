@@ -17,9 +17,3 @@ int RunCommandLineMode(const LaunchRequest& request);
 
 // The program's arguments after its name.
 std::vector<std::string> ProgramArguments();
-
-// The facts read now, as --json writes them.
-MachineFacts ReadMachineFacts();
-
-// The report read now, as the saved report has it.
-std::string ReadReportText();

@@ -8,7 +8,6 @@
 namespace {
 
 // Keys, in the order the defaults are written and the keys are read.
-const char kOpacity[] = "Opacity";
 const char kBootTimeColor[] = "Boot_Time_Text_Color";
 const char kUptimeColor[] = "UpTime_Text_Color";
 const char kInstallDateColor[] = "OS_Install_Date_Text_Color";
@@ -18,11 +17,6 @@ const char kBackgroundColor[] = "Background_Color";
 const char kTopMost[] = "TopMost_Wnd";
 const char kMaxWnd[] = "Max_Wnd";
 const char kSkin[] = "Skin";
-
-const int kDefaultOpacity = 100;
-const COLORREF kDefaultTextColor = RGB(0, 0, 0);
-const COLORREF kDefaultSecHand = RGB(0, 0, 255);
-const COLORREF kDefaultBackground = RGB(255, 255, 255);
 
 // "Tallvox.ini" alone (so it lands in the program's folder), or in the given folder.
 std::string DefaultsFile(const std::string& folder)
@@ -34,6 +28,7 @@ std::string DefaultsFile(const std::string& folder)
 }  // namespace
 
 const char CTallvoxSettings::kDefaultsFileName[] = "Tallvox.ini";
+const char CTallvoxSettings::kOpacityKey[] = "Opacity";
 
 CTallvoxSettings::CTallvoxSettings() = default;
 
@@ -53,30 +48,30 @@ void CTallvoxSettings::WriteDefaults(const std::string& folder)
 {
     CIniFile defaults(DefaultsFile(folder), std::string());
     defaults.SetWriteFailureHandler(GetWriteFailureHandler());
-    if (m_osVersion.IsNt5OrLater()) defaults.WriteInt(kOpacity, kDefaultOpacity);
+    if (m_osVersion.IsNt5OrLater()) defaults.WriteInt(kOpacityKey, kDefaultOpacity);
     defaults.WriteColor(kBootTimeColor, kDefaultTextColor);
     defaults.WriteColor(kUptimeColor, kDefaultTextColor);
     defaults.WriteColor(kInstallDateColor, kDefaultTextColor);
     defaults.WriteColor(kInstallTimeColor, kDefaultTextColor);
     defaults.WriteColor(kClockSecHand, kDefaultSecHand);
     defaults.WriteColor(kBackgroundColor, kDefaultBackground);
-    defaults.WriteBool(kTopMost, false);
-    defaults.WriteBool(kMaxWnd, false);
-    defaults.WriteInt(kSkin, 0);
+    defaults.WriteBool(kTopMost, kDefaultTopMost);
+    defaults.WriteBool(kMaxWnd, kDefaultMaxWnd);
+    defaults.WriteInt(kSkin, kDefaultSkin);
 }
 
 void CTallvoxSettings::Load()
 {
-    if (m_osVersion.IsNt5OrLater()) m_nOpacity = ReadInt(kOpacity, kDefaultOpacity);
+    if (m_osVersion.IsNt5OrLater()) m_nOpacity = ReadInt(kOpacityKey, kDefaultOpacity);
     m_crBootTime = ReadColor(kBootTimeColor, kDefaultTextColor);
     m_crUptime = ReadColor(kUptimeColor, kDefaultTextColor);
     m_crInstallDate = ReadColor(kInstallDateColor, kDefaultTextColor);
     m_crInstallTime = ReadColor(kInstallTimeColor, kDefaultTextColor);
     m_crClockSecHand = ReadColor(kClockSecHand, kDefaultSecHand);
     m_crBackground = ReadColor(kBackgroundColor, kDefaultBackground);
-    m_bTopMost = ReadBool(kTopMost, false);
-    m_bMaxWnd = ReadBool(kMaxWnd, false);
-    m_nSkin = ReadInt(kSkin, 0);
+    m_bTopMost = ReadBool(kTopMost, kDefaultTopMost);
+    m_bMaxWnd = ReadBool(kMaxWnd, kDefaultMaxWnd);
+    m_nSkin = ReadInt(kSkin, kDefaultSkin);
 }
 
 void CTallvoxSettings::LoadOrCreate(const std::string& folder)

@@ -15,6 +15,18 @@ public:
 
     // The file the first-run check looks for and the defaults are written to.
     static const char kDefaultsFileName[];
+    // The opacity's key: the main window also writes it through a file object
+    // of its own.
+    static const char kOpacityKey[];
+
+    // Each setting's value before anything is read.
+    static constexpr int kDefaultOpacity = 100;
+    static constexpr int kDefaultSkin = 0;
+    static constexpr bool kDefaultTopMost = false;
+    static constexpr bool kDefaultMaxWnd = false;
+    static constexpr COLORREF kDefaultTextColor = RGB(0, 0, 0);
+    static constexpr COLORREF kDefaultSecHand = RGB(0, 0, 255);
+    static constexpr COLORREF kDefaultBackground = RGB(255, 255, 255);
 
     // Whether "Tallvox.ini" exists in the folder (the program's folder when
     // empty).
@@ -39,14 +51,14 @@ public:
 
     COsVersion m_osVersion;
     // Opacity is only read on NT 5 or later; elsewhere it keeps 100.
-    int m_nOpacity = 100;
-    int m_nSkin = 0;
-    bool m_bTopMost = false;
-    bool m_bMaxWnd = false;
-    COLORREF m_crBootTime = RGB(0, 0, 0);
-    COLORREF m_crUptime = RGB(0, 0, 0);
-    COLORREF m_crBackground = RGB(255, 255, 255);
-    COLORREF m_crInstallDate = RGB(0, 0, 0);
-    COLORREF m_crInstallTime = RGB(0, 0, 0);
-    COLORREF m_crClockSecHand = RGB(0, 0, 255);
+    int m_nOpacity = kDefaultOpacity;
+    int m_nSkin = kDefaultSkin;
+    bool m_bTopMost = kDefaultTopMost;
+    bool m_bMaxWnd = kDefaultMaxWnd;
+    COLORREF m_crBootTime = kDefaultTextColor;
+    COLORREF m_crUptime = kDefaultTextColor;
+    COLORREF m_crBackground = kDefaultBackground;
+    COLORREF m_crInstallDate = kDefaultTextColor;
+    COLORREF m_crInstallTime = kDefaultTextColor;
+    COLORREF m_crClockSecHand = kDefaultSecHand;
 };

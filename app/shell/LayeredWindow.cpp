@@ -7,12 +7,9 @@ namespace {
 typedef BOOL(WINAPI* SetLayeredWindowAttributesFn)(HWND, COLORREF, BYTE, DWORD);
 }
 
-CLayeredWindow::CLayeredWindow() : m_hUser32(LoadSystemLibrary("USER32.dll")) {}
+CLayeredWindow::CLayeredWindow() : m_user32(LoadSystemLibrary("USER32.dll")) {}
 
-CLayeredWindow::~CLayeredWindow()
-{
-    if (m_hUser32) ::FreeLibrary(m_hUser32);
-}
+CLayeredWindow::~CLayeredWindow() = default;
 
 void CLayeredWindow::AddLayeredStyle(HWND window)
 {
@@ -22,13 +19,10 @@ void CLayeredWindow::AddLayeredStyle(HWND window)
 
 BOOL CLayeredWindow::SetLayeredAttributes(HWND window, COLORREF key, BYTE alpha, DWORD flags)
 {
-    if (!m_hUser32) return TRUE;
-    const FARPROC proc = ::GetProcAddress(m_hUser32, "SetLayeredWindowAttributes");
-    if (!proc) return FALSE;
-    // Through a plain function pointer type: FARPROC's own signature is unrelated.
+    if (!m_user32) return TRUE;
     const auto setAttributes =
-        reinterpret_cast<SetLayeredWindowAttributesFn>(reinterpret_cast<void (*)()>(proc));
-    return setAttributes(window, key, alpha, flags);
+        ProcAddress<SetLayeredWindowAttributesFn>(m_user32.Get(), "SetLayeredWindowAttributes");
+    return setAttributes ? setAttributes(window, key, alpha, flags) : FALSE;
 }
 
 BOOL CLayeredWindow::SetOpacity(HWND window, int percentage)

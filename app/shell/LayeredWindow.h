@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/Handles.h"
+
 class CLayeredWindow {
 public:
     CLayeredWindow();
@@ -19,5 +21,5 @@ public:
     BOOL SetOpacity(HWND window, int percentage);
 
 private:
-    HMODULE m_hUser32;
+    CModule m_user32;
 };

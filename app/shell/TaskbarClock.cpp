@@ -1,5 +1,7 @@
 #include "app/shell/TaskbarClock.h"
 
+#include "framework/Handles.h"
+
 namespace {
 
 struct ClockChain {
@@ -57,13 +59,11 @@ FILETIME StartTimeOf(HANDLE process) {
 Holder ThisCopy() { return Holder{::GetCurrentProcessId(), StartTimeOf(::GetCurrentProcess())}; }
 
 bool IsRunning(const Holder& holder) {
-    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, holder.pid);
+    const CKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, holder.pid));
     // A copy we may not look at (run by another account) is taken as running.
     if (!process) return ::GetLastError() == ERROR_ACCESS_DENIED;
-    const bool running =
-        ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT && SameTime(StartTimeOf(process), holder.started);
-    ::CloseHandle(process);
-    return running;
+    return ::WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT &&
+           SameTime(StartTimeOf(process.Get()), holder.started);
 }
 
 constexpr LONG kMaxHolders = 64;
@@ -93,13 +93,8 @@ public:
                                           kRecordName)),
           m_hLock(::CreateMutexA(nullptr, FALSE, kLockName)) {
         if (m_hMapping && m_hLock)
-            m_pView = static_cast<ClockRecord*>(
-                ::MapViewOfFile(m_hMapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, sizeof(ClockRecord)));
-    }
-    ~CSharedRecord() {
-        if (m_pView) ::UnmapViewOfFile(m_pView);
-        if (m_hLock) ::CloseHandle(m_hLock);
-        if (m_hMapping) ::CloseHandle(m_hMapping);
+            m_view.Attach(::MapViewOfFile(m_hMapping.Get(), FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, sizeof(ClockRecord)));
+        m_pView = static_cast<ClockRecord*>(m_view.Get());
     }
     CSharedRecord(const CSharedRecord&) = delete;
     CSharedRecord& operator=(const CSharedRecord&) = delete;
@@ -109,7 +104,7 @@ public:
     class Guard {
     public:
         explicit Guard(CSharedRecord& owner)
-            : m_owner(owner), m_locked(owner.m_pView && IsOwned(::WaitForSingleObject(owner.m_hLock, kLockWaitMs))) {
+            : m_owner(owner), m_locked(owner.m_pView && IsOwned(::WaitForSingleObject(owner.m_hLock.Get(), kLockWaitMs))) {
             ClockRecord& r = Record();
             if (r.holderCount < 0 || r.holderCount > kMaxHolders) r.holderCount = 0;
             LONG kept = 0;
@@ -118,7 +113,7 @@ public:
             r.holderCount = kept;
         }
         ~Guard() {
-            if (m_locked) ::ReleaseMutex(m_owner.m_hLock);
+            if (m_locked) ::ReleaseMutex(m_owner.m_hLock.Get());
         }
         Guard(const Guard&) = delete;
         Guard& operator=(const Guard&) = delete;
@@ -133,8 +128,9 @@ public:
     };
 
 private:
-    HANDLE m_hMapping;
-    HANDLE m_hLock;
+    CKernelHandle m_hMapping;
+    CKernelHandle m_hLock;
+    CUniqueHandle<MappedViewTraits> m_view;
     ClockRecord* m_pView = nullptr;
     ClockRecord m_private{};
 };
@@ -183,7 +179,4 @@ void CTaskbarClock::Restore() {
     if (first == kShown) SetClockShown(true);
 }
 
-UINT TaskbarCreatedMessage() {
-    static const UINT message = ::RegisterWindowMessageA("TaskbarCreated");
-    return message;
-}
+

@@ -38,7 +38,3 @@ private:
     std::unique_ptr<CSharedRecord> m_record;
     bool m_bHolding = false;
 };
-
-// Sent by the shell to every top-level window when its taskbar is created
-// anew (Explorer restarted).
-UINT TaskbarCreatedMessage();

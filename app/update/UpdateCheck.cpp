@@ -8,7 +8,6 @@
 
 #include "app/update/UpdateVersion.h"
 #include "framework/InternetSession.h"
-#include "framework/Thread.h"
 #include "framework/WinApp.h"
 #include "TallvoxVersion.h"
 
@@ -29,10 +28,7 @@ namespace {
 
 const char kQuestion[] = "A new version of Tallvox has been detected.\r\nDo you want to download it ?";
 
-UINT RunUpdateCheck(LPVOID param) {
-    const std::unique_ptr<std::shared_ptr<CUpdateCheck::Shared>> owner(
-        static_cast<std::shared_ptr<CUpdateCheck::Shared>*>(param));
-    CUpdateCheck::Shared& check = **owner;
+void RunUpdateCheck(CUpdateCheck::Shared& check) {
     if (IsNewVersion(check.versionFileUrl, kOwnVersion, check.limits) && !check.ending) {
         // Owned by no window: the main window belongs to another thread and
         // may be gone before the user answers. Topmost, so that a main window
@@ -47,7 +43,6 @@ UINT RunUpdateCheck(LPVOID param) {
         }
     }
     check.finished = true;
-    return 0;
 }
 
 }  // namespace
@@ -116,11 +111,13 @@ bool CUpdateCheck::Start() {
     // Read here, on the window's thread, while the application object is
     // certainly alive.
     m_shared->caption = AfxGetAppName();
-    auto* param = new std::shared_ptr<Shared>(m_shared);
-    if (!AfxBeginThread(RunUpdateCheck, param)) {
-        delete param;
+    // Nothing to hand to a window: the worker asks the user itself.
+    const std::shared_ptr<Shared> shared = m_shared;
+    if (!m_job.Start(nullptr, 0, [shared] {
+            RunUpdateCheck(*shared);
+            return true;
+        }))
         return false;
-    }
     m_bStarted = true;
     return true;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/update/UpdateServer.h"
+#include "framework/WorkerThread.h"
 
 extern const char kOwnVersion[];
 
@@ -55,5 +56,8 @@ public:
 
 private:
     std::shared_ptr<Shared> m_shared;
+    // Never waited for at exit: a server that keeps the check busy must not
+    // keep the program open.
+    CBackgroundJob<bool> m_job{0};
     bool m_bStarted = false;
 };

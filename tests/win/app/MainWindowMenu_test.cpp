@@ -45,7 +45,7 @@ std::vector<ItemView> Items(HMENU menu) {
         EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
         if (entry) {
             view.label = entry->m_bSideBar ? "|" : entry->m_bSeparator ? "-" : entry->m_strText;
-            view.hasIcon = entry->m_hIcon != nullptr;
+            view.hasIcon = static_cast<bool>(entry->m_icon);
         }
         view.id = info.wID;
         view.checked = (info.fState & MFS_CHECKED) != 0;
@@ -270,7 +270,7 @@ TEST_F(MainWindowMenu, AMoveToAScreenOfAnotherDpiLaysTheWindowOutAgainAtThatScal
         ASSERT_TRUE(::GetMenuItemInfoA(menu->GetSafeHmenu(), 1, TRUE, &info));
         const CMenuXPEntry* colours = CMenuXPEntry::FromItemData(info.dwItemData);
         EXPECT_EQ(24, colours->m_nSize);
-        EXPECT_EQ(24, IconSize(colours->m_hIcon).cx);
+        EXPECT_EQ(24, IconSize(colours->m_icon.Get()).cx);
         MEASUREITEMSTRUCT measure{};
         measure.CtlType = ODT_MENU;
         measure.itemData = info.dwItemData;

@@ -27,12 +27,12 @@ protected:
         ::GetKeyboardState(m_savedKeys);
         // The installation date arrives from its worker thread as a message.
         const ULONGLONG end = ::GetTickCount64() + 10000;
-        while (m_dlg.GetInstallTimeText().empty() && ::GetTickCount64() < end) {
+        while (m_dlg.Facts().installTime.empty() && ::GetTickCount64() < end) {
             MSG msg;
             while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
             ::Sleep(10);
         }
-        ASSERT_FALSE(m_dlg.GetInstallTimeText().empty());
+        ASSERT_FALSE(m_dlg.Facts().installTime.empty());
     }
     void TearDown() override {
         ::SetKeyboardState(m_savedKeys);

@@ -33,7 +33,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(classic.CreatePopupMenu());
         ASSERT_TRUE(xp.CreatePopupMenu());
-        ASSERT_NE(nullptr, withIcon.m_hIcon);
+        ASSERT_NE(nullptr, withIcon.m_icon.Get());
     }
 };
 

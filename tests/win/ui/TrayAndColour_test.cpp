@@ -36,6 +36,18 @@ TEST(TrayIconDlg, RecordIsTheFirstLayoutBoundToTheWindowAtCreation) {
     EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON), dialog.IconData().uFlags);
 }
 
+// The icon's callback number is the dialog manager's DM_SETDEFID too: the
+// default button set through it must reach the dialog.
+TEST(TrayIconDlg, ADefaultButtonRequestReachesTheDialogManager) {
+    TestTrayDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    for (UINT id : {1u, 1070u}) {
+        SCOPED_TRACE(id);
+        ::SendMessageA(dialog.GetSafeHwnd(), DM_SETDEFID, id, 0);
+        EXPECT_EQ(MAKELRESULT(id, DC_HASDEFID), ::SendMessageA(dialog.GetSafeHwnd(), DM_GETDEFID, 0, 0));
+    }
+}
+
 TEST(TrayIconDlg, TipIsCutToSixtyThreeCharacters) {
     TestTrayDialog dialog;
     dialog.SetTrayTipText(std::string(63, 'a'));
@@ -81,8 +93,11 @@ TEST(TrayIconDlg, MinimiseHidesTheWindowInsteadOfMinimisingIt) {
     EXPECT_EQ(1, ::SendMessageA(dialog.GetSafeHwnd(), WM_USER + 1, 1, WM_LBUTTONDBLCLK));
     EXPECT_TRUE(::IsWindowVisible(dialog.GetSafeHwnd()));
     EXPECT_FALSE(dialog.IsTrayIconShown());
-    // Another icon's events are not ours.
-    EXPECT_EQ(0, ::SendMessageA(dialog.GetSafeHwnd(), WM_USER + 1, 2, WM_LBUTTONDBLCLK));
+    // Another icon's events are not ours: they restore nothing.
+    ::SendMessageA(dialog.GetSafeHwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ::SendMessageA(dialog.GetSafeHwnd(), WM_USER + 1, 2, WM_LBUTTONDBLCLK);
+    EXPECT_FALSE(::IsWindowVisible(dialog.GetSafeHwnd()));
+    EXPECT_TRUE(dialog.IsTrayIconShown());
 }
 
 TEST(TrayIconDlg, RestoreBecomesTheDefaultItemAfterTheFirstShowing) {

@@ -1,4 +1,4 @@
-#include "app/outputs/SystemNames.h"
+#include "facts/SystemNames.h"
 
 #include <windows.h>
 
