@@ -10,6 +10,28 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// A file opened for reading, shared with anyone who reads or writes it.
+class CFileReader {
+public:
+    explicit CFileReader(const std::string& path)
+        : m_file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~CFileReader() {
+        if (IsOpen()) ::CloseHandle(m_file);
+    }
+    CFileReader(const CFileReader&) = delete;
+    CFileReader& operator=(const CFileReader&) = delete;
+
+    bool IsOpen() const { return m_file != INVALID_HANDLE_VALUE; }
+    // False when a read fails; true with `size` 0 at the end of the file.
+    bool Read(char* buffer, DWORD capacity, DWORD& size) const {
+        return ::ReadFile(m_file, buffer, capacity, &size, nullptr) != FALSE;
+    }
+
+private:
+    HANDLE m_file;
+};
+
 }  // namespace
 
 CReplacementFile::CReplacementFile(const std::string& target) : m_target(target) {
@@ -71,4 +93,25 @@ void CReplacementFile::Discard() {
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     CReplacementFile file(path);
     return file.Write(bytes.data(), bytes.size()) && file.Commit();
+}
+
+WholeFileRead ReadWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    if (!IsUsableFilePath(path)) return WholeFileRead::kFailed;
+    const CFileReader file(path);
+    if (!file.IsOpen()) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? WholeFileRead::kMissing
+                                                                              : WholeFileRead::kFailed;
+    }
+    char buffer[4096];
+    DWORD size = 0;
+    for (;;) {
+        if (!file.Read(buffer, sizeof buffer, size)) {
+            bytes.clear();
+            return WholeFileRead::kFailed;
+        }
+        if (size == 0) return WholeFileRead::kRead;
+        bytes.append(buffer, size);
+    }
 }
