@@ -69,3 +69,27 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     CReplacementFile file(path);
     return file.Write(bytes.data(), bytes.size()) && file.Commit();
 }
+
+WholeFileRead ReadWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    if (!IsUsableFilePath(path)) return WholeFileRead::kFailed;
+    // Shared with anyone who reads or writes it.
+    const CFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? WholeFileRead::kMissing
+                                                                              : WholeFileRead::kFailed;
+    }
+    char buffer[4096];
+    DWORD size = 0;
+    for (;;) {
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &size, nullptr)) {
+            bytes.clear();
+            return WholeFileRead::kFailed;
+        }
+        if (size == 0) return WholeFileRead::kRead;
+        bytes.append(buffer, size);
+    }
+}

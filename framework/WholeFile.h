@@ -1,5 +1,5 @@
-// Writes a file in one go, byte for byte (no newline translation), so that a
-// failure never costs the user the file that was there before.
+// Reads and writes a file in one go, byte for byte (no newline translation),
+// so that a failure never costs the user the file that was there before.
 #pragma once
 #include <windows.h>
 
@@ -43,3 +43,10 @@ private:
 // only when the whole file is in place; otherwise an existing file keeps its
 // old content and nothing else is left behind.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
+enum class WholeFileRead { kRead, kMissing, kFailed };
+
+// Reads the whole file into `bytes`. kMissing when neither the file nor its
+// folder exists (`bytes` empty); kFailed when it is there but can't be read
+// (held open without sharing, a folder, a path that can't be used).
+WholeFileRead ReadWholeFile(const std::string& path, std::string& bytes);

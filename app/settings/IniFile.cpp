@@ -2,8 +2,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
+#include "app/settings/IniDocument.h"
 #include "app/settings/SettingValues.h"
+#include "framework/WholeFile.h"
 #include "framework/ModuleName.h"
 #include "framework/WinApp.h"
 
@@ -40,6 +43,20 @@ PathParts SplitPath(const std::string& path)
         parts.ext = name.substr(dot);
     }
     return parts;
+}
+
+// Sets one key in the file, keeping every other byte of it. A file that is
+// there but can't be read is left alone: written, it would hold only this
+// key. Neither ReadWholeFile nor WriteWholeFile takes a path cut short or
+// relative: it would name some other file.
+bool SetInFile(const std::string& path, const std::string& section, const char* key, const char* value)
+{
+    std::string bytes;
+    if (ReadWholeFile(path, bytes) == WholeFileRead::kFailed) return false;
+    CIniDocument document(bytes);
+    document.Set(section, key, value);
+    const std::string changed = document.Bytes();
+    return changed == bytes || WriteWholeFile(path, changed);
 }
 
 std::string FormatInt(int value)
@@ -89,19 +106,14 @@ std::string CIniFile::AppName() { return AfxGetAppName(); }
 
 std::string CIniFile::ReadString(const char* key, const char* defaultText)
 {
-    char value[256] = {};
-    // A path cut short or taken as relative would read some other file.
-    if (IsUsableFilePath(m_strFile))
-        ::GetPrivateProfileStringA(m_strSection.c_str(), key, defaultText, value, sizeof value,
-                                   m_strFile.c_str());
-    else
-        lstrcpynA(value, defaultText, sizeof value);
-    value[sizeof value - 1] = '\0';
-    const std::size_t length = std::strlen(value);
-    const std::size_t kept = length < sizeof m_szValue - 1 ? length : sizeof m_szValue - 1;
-    std::memcpy(m_szValue, value, kept);
+    std::string bytes;
+    std::optional<std::string> value;
+    if (ReadWholeFile(m_strFile, bytes) == WholeFileRead::kRead) value = CIniDocument(bytes).Get(m_strSection, key);
+    const std::string text = value.value_or(defaultText);
+    const std::size_t kept = text.size() < sizeof m_szValue - 1 ? text.size() : sizeof m_szValue - 1;
+    std::memcpy(m_szValue, text.data(), kept);
     m_szValue[kept] = '\0';
-    return std::string(value, length);
+    return text;
 }
 
 int CIniFile::ReadInt(const char* key, int defaultValue)
@@ -138,8 +150,7 @@ void CIniFile::WriteColor(const char* key, COLORREF color)
 
 bool CIniFile::WriteValue(const char* key, const char* value)
 {
-    const bool written = IsUsableFilePath(m_strFile) &&
-                         ::WritePrivateProfileStringA(m_strSection.c_str(), key, value, m_strFile.c_str()) != FALSE;
+    const bool written = SetInFile(m_strFile, m_strSection, key, value);
     if (!written && m_onWriteFailed) m_onWriteFailed(m_strFile);
     return written;
 }

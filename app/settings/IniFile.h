@@ -1,5 +1,7 @@
-// One section of one INI file, read and written through the profile-string
-// functions. Every write goes straight to the file; nothing is cached here.
+// One section of one INI file, read and written as the profile-string
+// functions do (CIniDocument), but keeping every byte of the file that is not
+// a key being written. Every write replaces the whole file at once
+// (CReplacementFile), so a failed one leaves it as it was; nothing is cached.
 #pragma once
 #include <windows.h>
 
@@ -40,8 +42,9 @@ public:
     // others are held to 0..255 (ParseColorSetting).
     COLORREF ReadColor(const char* key, COLORREF defaultColor);
 
-    // True when the value reached the file. A path that can't be used is
-    // not written to at all. Either failure is passed to the handler.
+    // True when the value reached the file. A path that can't be used, or a
+    // file that is there but can't be read, is not written to at all. Every
+    // failure is passed to the handler.
     bool WriteInt(const char* key, int value);
     void WriteBool(const char* key, bool value);
     void WriteColor(const char* key, COLORREF color);

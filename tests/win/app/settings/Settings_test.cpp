@@ -140,6 +140,16 @@ TEST_F(TallvoxSettingsFile, AnExistingFileIsNotOverwritten) {
     EXPECT_EQ("[" + Section() + "]\r\nSkin=4\r\n", ReadBytes(m_file));
 }
 
+TEST_F(TallvoxSettingsFile, ASaveKeepsTheBytesOfEveryOtherLine) {
+    // Written under code page 1252: not UTF-8, the program's code page.
+    const std::string mine = "; f\xFCr B\xFCro\r\n[Meine B\xFCros]\r\nOrt=B\xFCro\r\n";
+    ASSERT_TRUE(WriteBytes(m_file, mine + "[" + Section() + "]\r\nSkin=1\r\n"));
+    CTallvoxSettings settings(m_file, Section());
+    settings.m_nSkin = 2;
+    settings.SaveSkin();
+    EXPECT_EQ(mine + "[" + Section() + "]\r\nSkin=2\r\n", ReadBytes(m_file));
+}
+
 TEST_F(TallvoxSettingsFile, OnlySkinGivenEverythingElseDefaults) {
     WriteSection("Skin=3\r\n");
     CTallvoxSettings settings(m_file, Section());
