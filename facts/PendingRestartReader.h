@@ -1,0 +1,5 @@
+// Reads from the registry whether Windows waits for a restart, and why.
+#pragma once
+#include "facts/PendingRestart.h"
+
+PendingRestart ReadPendingRestart();
