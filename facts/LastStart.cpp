@@ -9,7 +9,9 @@ namespace {
 // previous boot.
 const int64_t kSameBootSeconds = 10 * 60;
 
-std::optional<StartKind> KindOf(std::optional<uint64_t> bootType) {
+}  // namespace
+
+std::optional<StartKind> StartKindOfBootType(std::optional<uint64_t> bootType) {
     if (!bootType) return std::nullopt;
     switch (*bootType) {
         case 0: return StartKind::FullBoot;
@@ -19,8 +21,6 @@ std::optional<StartKind> KindOf(std::optional<uint64_t> bootType) {
     }
 }
 
-}  // namespace
-
 std::optional<LastStart> DecideLastStart(const SystemLogStarts& log) {
     if (!log.readable || log.bootTypes.empty()) return std::nullopt;
 
@@ -28,7 +28,7 @@ std::optional<LastStart> DecideLastStart(const SystemLogStarts& log) {
     for (const BootTypeEvent& e : log.bootTypes)
         if (e.loggedAt > newest->loggedAt) newest = &e;
 
-    const std::optional<StartKind> kind = KindOf(newest->bootType);
+    const std::optional<StartKind> kind = StartKindOfBootType(newest->bootType);
     if (!kind) return std::nullopt;
 
     LastStart start;

@@ -41,6 +41,9 @@ struct LastStart {
 // the boot-type event) is the more exact moment and is taken instead.
 std::optional<LastStart> DecideLastStart(const SystemLogStarts& log);
 
+// A Kernel-Boot 27 BootType as a kind of start; none for another value.
+std::optional<StartKind> StartKindOfBootType(std::optional<uint64_t> bootType);
+
 // "full boot", "fast startup", "resume from hibernation".
 const char* StartKindName(StartKind kind);
 

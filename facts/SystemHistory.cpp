@@ -28,16 +28,6 @@ int Rank(SystemEventKind kind) {
     return 9;
 }
 
-std::optional<StartKind> KindOfBootType(std::optional<uint64_t> bootType) {
-    if (!bootType) return std::nullopt;
-    switch (*bootType) {
-        case 0: return StartKind::FullBoot;
-        case 1: return StartKind::FastStartup;
-        case 2: return StartKind::ResumeFromHibernation;
-        default: return std::nullopt;
-    }
-}
-
 bool AsksRestart(const StopRequest& request) {
     std::string action = request.action;
     for (char& c : action) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
@@ -148,7 +138,7 @@ private:
             start.startTime = e.time.value_or(e.loggedAt);
         } else {
             start.bootLoggedAt = e.loggedAt;
-            start.bootKind = KindOfBootType(e.code);
+            start.bootKind = StartKindOfBootType(e.code);
         }
         start.firstMoment = std::min(start.firstMoment, FirstMoment(e));
         start.Saw(FirstMoment(e));
