@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "framework/Gdi.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -45,11 +46,8 @@ HBITMAP LoadPackedBitmap(int id) {
     const uint32_t bitsAt = Read32(file, 10);
     if (bitsAt >= file.size()) return nullptr;
     const auto* info = reinterpret_cast<const BITMAPINFO*>(file.data() + 14);
-    const HDC screen = ::GetDC(nullptr);
-    const HBITMAP bitmap = ::CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, file.data() + bitsAt, info,
-                                            DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    return bitmap;
+    const CClientDC screen(nullptr);
+    return ::CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, file.data() + bitsAt, info, DIB_RGB_COLORS);
 }
 
 HICON LoadPackedIcon(int id, int pixels) {

@@ -1,22 +1,22 @@
 #include "framework/Dpi.h"
 
+#include "framework/Gdi.h"
+#include "framework/SystemFolder.h"
+
 namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 
 GetDpiForWindowFn LookUpGetDpiForWindow() {
-    HMODULE user32 = ::GetModuleHandleA("user32.dll");
-    FARPROC proc = user32 ? ::GetProcAddress(user32, "GetDpiForWindow") : nullptr;
-    // Through a plain function pointer type: FARPROC's own signature is unrelated.
-    return proc ? reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(proc)) : nullptr;
+    // Windows 10 1607 and later only.
+    return ProcAddress<GetDpiForWindowFn>(::GetModuleHandleA("user32.dll"), "GetDpiForWindow");
 }
 
 }  // namespace
 
 int SystemDpi() {
-    HDC screen = ::GetDC(nullptr);
+    const CClientDC screen(nullptr);
     const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ::ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 
