@@ -3,10 +3,17 @@
 ; an entry in the list of installed programs, and can start Tallvox with
 ; Windows. scripts/release compiles it with these defines:
 ;   VERSION   the version, as in CMakeLists.txt
-;   STAGE     the folder with Tallvox.exe, README.txt and LICENSE
+;   STAGE     the folder with Tallvox.exe, README.txt, LICENSE and uninstall.exe
 ;   ICON      the program's icon
 ;   OUTFILE   the installer to write
+;   SIGN      optional: a command that signs the file it is given in place,
+;             run on the uninstaller before it is packed and on the installer
+; The uninstaller is installed as uninstall.dat; uninstall.exe (Uninstall.cpp)
+; runs it and waits for it.
 ; Silent use: setup.exe /S [/AUTORUN=1] [/D=folder], uninstall.exe /S.
+; Exit codes of both: 0 done, 1 cancelled by the user, 2 stopped because
+; Tallvox is running and did not close (nothing changed), and for the
+; uninstaller 3 when a file of Tallvox could not be removed.
 
 Unicode true
 Target amd64-unicode
@@ -33,6 +40,10 @@ Caption "Tallvox ${VERSION} Setup"
 UninstallCaption "Tallvox ${VERSION} Uninstall"
 BrandingText "Tallvox ${VERSION}"
 OutFile "${OUTFILE}"
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"' = 0
+  !finalize '"${SIGN}" "%1"' = 0
+!endif
 InstallDir "$LOCALAPPDATA\Programs\Tallvox"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
@@ -126,7 +137,8 @@ Section "Tallvox" SecProgram
   File "${STAGE}/Tallvox.exe"
   File "${STAGE}/README.txt"
   File "${STAGE}/LICENSE"
-  WriteUninstaller "$INSTDIR\uninstall.exe"
+  File "${STAGE}/uninstall.exe"
+  WriteUninstaller "$INSTDIR\uninstall.dat"
   CreateShortcut "$SMPROGRAMS\Tallvox.lnk" "$INSTDIR\Tallvox.exe" "" "$INSTDIR\Tallvox.exe" 0
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Tallvox"
@@ -160,6 +172,7 @@ FunctionEnd
 
 Section "Uninstall"
   Call un.CloseRunningTallvox
+  ClearErrors
   Delete "$INSTDIR\Tallvox.exe"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\LICENSE"
@@ -170,8 +183,13 @@ Section "Uninstall"
       Delete "$INSTDIR\Tallvox.ini"
     ${EndIf}
   ${EndIf}
-  Delete "$INSTDIR\uninstall.exe"
-  RMDir "$INSTDIR"
+  ; A file held open by another program: Tallvox stays listed, with its
+  ; uninstaller, to be removed again later.
+  ${If} ${Errors}
+    DetailPrint "Some files of Tallvox could not be removed."
+    SetErrorLevel 3
+    Return
+  ${EndIf}
   Delete "$SMPROGRAMS\Tallvox.lnk"
 
   ; Only a start-up entry of this copy: a portable copy elsewhere keeps its own.
@@ -181,4 +199,11 @@ Section "Uninstall"
     DeleteRegValue HKCU "${RUN_KEY}" "Tallvox"
   ${EndIf}
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+  ; This runs from a copy in the temporary folder. uninstall.exe, when it
+  ; started this copy, waits for it and then removes itself and the folder.
+  Delete "$INSTDIR\uninstall.dat"
+  Delete "$INSTDIR\uninstall.exe"
+  SetOutPath "$TEMP"
+  RMDir "$INSTDIR"
 SectionEnd

@@ -8,9 +8,12 @@ export WINEPREFIX="$BUILD/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono/Gecko installer prompts
 
+# What building and testing need (x11-utils: xprop, to see the window manager
+# up). A command that needs more adds it: run, pictures and bench take
+# screenshots or pictures (imagemagick), pictures drives the mouse (xdotool).
 PACKAGES=(cmake ninja-build g++ googletest
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev python3
-          wine wine64 fonts-wine xvfb openbox xdotool x11-utils imagemagick)
+          wine wine64 fonts-wine xvfb openbox x11-utils)
 
 STARTED_PIDS=()
 
@@ -22,7 +25,6 @@ ensure_packages() {
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    say "Installing: ${missing[*]}"
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         if command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
@@ -33,6 +35,7 @@ ensure_packages() {
             exit 1
         fi
     fi
+    say "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }

@@ -115,14 +115,13 @@ DWORD RunSetup(const std::string& options) {
     return setup.Wait(60000);
 }
 
-// The uninstaller copies itself away and runs from there: the command has
-// ended when the folder it removes is gone.
-bool QuietUninstall() {
+// The uninstall entry's quiet command, run as winget, Intune or a script
+// runs it; its exit code once it has ended.
+DWORD QuietUninstall() {
     const std::string command = RegString(kUninstallKey, "QuietUninstallString");
-    if (command == "<none>") return false;
+    if (command == "<none>") return STILL_ACTIVE;
     Process uninstall(command);
-    if (uninstall.Wait(60000) != 0) return false;
-    return WaitUntil([] { return !Exists(InstallDir()) && !KeyExists(kUninstallKey); }, 30000);
+    return uninstall.Wait(60000);
 }
 
 // The installed program, started the way the Start menu starts it, with its
@@ -232,7 +231,7 @@ TEST_F(Installer, SilentInstallPutsProgramShortcutAndUninstallEntryInPlace) {
     ASSERT_EQ(0u, RunSetup("/S"));
 
     const std::string dir = InstallDir();
-    for (const char* file : {"Tallvox.exe", "README.txt", "LICENSE", "uninstall.exe"})
+    for (const char* file : {"Tallvox.exe", "README.txt", "LICENSE", "uninstall.exe", "uninstall.dat"})
         EXPECT_TRUE(Exists(dir + "\\" + file)) << file;
     EXPECT_EQ(TALLVOX_VERSION_STRING, FileVersion(InstalledProgram()));
     EXPECT_EQ(InstalledProgram(), LinkTarget(Shortcut()));
@@ -263,7 +262,8 @@ TEST_F(Installer, SilentInstallPutsProgramShortcutAndUninstallEntryInPlace) {
 
     // A start-up entry of another copy is not this installation's to remove.
     SetRunValue("C:\\Portable\\Tallvox.exe");
-    ASSERT_TRUE(QuietUninstall());
+    // Checked the moment the command returns: it has waited for the removal.
+    ASSERT_EQ(0u, QuietUninstall());
     EXPECT_FALSE(Exists(dir));
     EXPECT_FALSE(Exists(Shortcut()));
     EXPECT_FALSE(KeyExists(kUninstallKey));
@@ -273,7 +273,7 @@ TEST_F(Installer, SilentInstallPutsProgramShortcutAndUninstallEntryInPlace) {
 TEST_F(Installer, AutorunOptionRegistersTheQuotedInstalledPathAndUninstallRemovesIt) {
     ASSERT_EQ(0u, RunSetup("/S /AUTORUN=1"));
     EXPECT_EQ("\"" + InstalledProgram() + "\"", RegString(kRunKey, "Tallvox"));
-    ASSERT_TRUE(QuietUninstall());
+    ASSERT_EQ(0u, QuietUninstall());
     EXPECT_EQ("<none>", RegString(kRunKey, "Tallvox"));
     EXPECT_FALSE(Exists(InstallDir()));
 }
@@ -292,14 +292,14 @@ TEST_F(Installer, InstallAndUninstallCloseARunningTallvoxCleanly) {
 
     InstalledTallvox tallvox;
     ASSERT_NE(nullptr, tallvox.Window());
-    ASSERT_TRUE(QuietUninstall());
+    ASSERT_EQ(0u, QuietUninstall());
     EXPECT_EQ(static_cast<DWORD>(IDCANCEL), tallvox.Proc().Wait(5000));
     EXPECT_FALSE(Exists(InstallDir()));
 }
 
-// While its save dialog is open, Tallvox cannot end; a silent install then
-// stops before it changes anything.
-TEST_F(Installer, InstallStopsUntouchedWhenTallvoxDoesNotClose) {
+// While its save dialog is open, Tallvox cannot end; a silent install or
+// uninstall then stops with exit code 2 before it changes anything.
+TEST_F(Installer, InstallAndUninstallStopUntouchedWhenTallvoxDoesNotClose) {
     ASSERT_EQ(0u, RunSetup("/S"));
     const std::string readme = InstallDir() + "\\README.txt";
     ASSERT_TRUE(::DeleteFileA(readme.c_str()));
@@ -312,6 +312,10 @@ TEST_F(Installer, InstallStopsUntouchedWhenTallvoxDoesNotClose) {
 
     EXPECT_EQ(2u, RunSetup("/S"));
     EXPECT_FALSE(Exists(readme)) << "no file was written";
+    EXPECT_EQ(2u, QuietUninstall());
+    EXPECT_TRUE(Exists(InstalledProgram())) << "no file was removed";
+    EXPECT_TRUE(Exists(Shortcut()));
+    EXPECT_TRUE(KeyExists(kUninstallKey));
     EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), tallvox.Proc().Wait(0));
 
     Press(save, IDCANCEL);
@@ -341,12 +345,13 @@ TEST_F(Installer, InteractiveUninstallAsksBeforeDeletingTheSettings) {
         20000));
     Press(question, IDNO);
 
-    ASSERT_TRUE(WaitUntil([&] { return !Exists(InstallDir() + "\\uninstall.exe"); }, 20000));
+    ASSERT_TRUE(WaitUntil([&] { return !Exists(InstallDir() + "\\uninstall.dat"); }, 20000));
     ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(::GetDlgItem(wizard, IDOK)) != FALSE; }, 20000));
     Press(wizard, IDOK);  // "Close"
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(wizard); }, 20000));
+    EXPECT_EQ(0u, uninstall.Wait(20000));
 
     EXPECT_TRUE(Exists(ini)) << "kept, as answered";
+    EXPECT_FALSE(Exists(InstallDir() + "\\uninstall.exe"));
     EXPECT_FALSE(Exists(InstallDir() + "\\Tallvox.exe"));
     EXPECT_FALSE(Exists(Shortcut()));
     EXPECT_FALSE(KeyExists(kUninstallKey));
