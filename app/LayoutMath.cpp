@@ -75,8 +75,9 @@ WindowSizes WindowSizesForDpi(int dpi) {
     return s;
 }
 
-LayoutRect LimitSizing(LayoutRect r, SizingEdge edge, int dpi) {
+LayoutRect LimitSizing(LayoutRect proposed, SizingEdge edge, int dpi) {
     const WindowSizes sizes = WindowSizesForDpi(dpi);
+    LayoutRect r = proposed;
     if (r.Width() < sizes.minWidth) {
         if (edge == SizingEdge::Left || edge == SizingEdge::TopLeft || edge == SizingEdge::BottomLeft)
             r.left = r.right - sizes.minWidth;
@@ -92,16 +93,15 @@ LayoutRect LimitSizing(LayoutRect r, SizingEdge edge, int dpi) {
     return r;
 }
 
-std::string SizeCaption(int physicalWidth, int physicalHeight, int dpi) {
-    const int width = UnscaleForDpi(physicalWidth, dpi);
-    const int height = UnscaleForDpi(physicalHeight, dpi);
-    if (height < 165 && width < 125) return std::string();
+std::string SizeCaption(int pixelWidth, int pixelHeight, int dpi) {
+    // Below both of these (in 96-DPI units) the caption has no room.
+    const int kCaptionMinWidth = 125, kCaptionMinHeight = 165;
+    const int width = UnscaleForDpi(pixelWidth, dpi);
+    const int height = UnscaleForDpi(pixelHeight, dpi);
+    if (height < kCaptionMinHeight && width < kCaptionMinWidth) return std::string();
+    const int shownWidth = width < kMaxWindowWidth ? width : kMaxWindowWidth;
+    const int shownHeight = height < kMaxWindowHeight ? height : kMaxWindowHeight;
     char text[64];
-    if (width > kMaxWindowWidth)
-        std::snprintf(text, sizeof text, "Tallvox x=410; y=%i", height < kMaxWindowHeight ? height : kMaxWindowHeight);
-    else if (height > kMaxWindowHeight)
-        std::snprintf(text, sizeof text, "Tallvox x=%i; y=230", width);
-    else
-        std::snprintf(text, sizeof text, "Tallvox x=%i; y=%i", width, height);
+    std::snprintf(text, sizeof text, "Tallvox x=%i; y=%i", shownWidth, shownHeight);
     return text;
 }

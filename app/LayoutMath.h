@@ -58,12 +58,14 @@ WindowSizes WindowSizesForDpi(int dpi);
 // Edges a border drag can move (the WMSZ_ values of WM_SIZING).
 enum class SizingEdge { Left = 1, Right, Top, TopLeft, TopRight, Bottom, BottomLeft, BottomRight };
 
-// Keeps a dragged window at least 100 x 150 (scaled to the DPI): the dragged
-// edge gives way, the opposite edge stays where it is.
+// Keeps a dragged window at least kMinWindowWidth x kMinWindowHeight
+// (scaled to the DPI): the dragged edge gives way, the opposite edge stays
+// where it is.
 LayoutRect LimitSizing(LayoutRect proposed, SizingEdge edge, int dpi = 96);
 
-// The caption that shows the window's outer size after the limits; empty
-// for a window too small to show it. The size is told in 96-DPI units, so
-// the caption reads the same at every display scale ("Tallvox x=370; y=212"
-// for the large window); `width` and `height` are pixels at `dpi`.
-std::string SizeCaption(int width, int height, int dpi = 96);
+// The caption that shows the window's outer size, held to kMaxWindowWidth x
+// kMaxWindowHeight; empty for a window too small to show it. The size is told
+// in 96-DPI units, so the caption reads the same at every display scale
+// ("Tallvox x=370; y=212" for the large window); `pixelWidth` and
+// `pixelHeight` are pixels at `dpi`.
+std::string SizeCaption(int pixelWidth, int pixelHeight, int dpi = 96);

@@ -185,16 +185,30 @@ void CTallvoxDlg::InitMainWindow() {
         ::GetObjectA(dialogFont, sizeof m_lfDialog, &m_lfDialog);
     CreateLineFont();
 
-    // The clock takes the size of its face, at the template's top-left corner.
+    InitClock();
+    LayoutControls(true);
+    LayoutControls(false);
+    InitLines();
+
+    // Whole, however long: a folder cut short would be some other folder.
+    m_strHelpPath = FileInFolder(m_strModuleDir, "Help.txt");
+
+    ApplyWindowSettings();
+
+    // In the background: a slow or absent network never holds the window up.
+    m_updateCheck.Start();
+}
+
+// The clock takes the size of its face, at the template's top-left corner.
+void CTallvoxDlg::InitClock() {
     ShowSkin(m_settings.m_nSkin);
     m_clock.Start();
     m_clock.m_bShowDate = TRUE;
     m_clock.m_bShowSeconds = TRUE;
     m_clock.m_crSecondHand = m_settings.m_crClockSecHand;
+}
 
-    LayoutControls(true);
-    LayoutControls(false);
-
+void CTallvoxDlg::InitLines() {
     auto styleLine = [this](CColorStatic& line, UINT id, COLORREF colour) {
         line.SubclassStyled(id, this, colour, m_fontLines.Get(), m_settings.m_crBackground);
     };
@@ -212,10 +226,9 @@ void CTallvoxDlg::InitMainWindow() {
     const InstallDateQuery query = m_queryInstallDate;
     m_installDateJob.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, [query] { return AskInstallDate(query); });
     m_factTips.Attach(m_hWnd, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
+}
 
-    // Whole, however long: a folder cut short would be some other folder.
-    m_strHelpPath = FileInFolder(m_strModuleDir, "Help.txt");
-
+void CTallvoxDlg::ApplyWindowSettings() {
     if (m_osVersion.IsNt5OrLater()) {
         m_layered.AddLayeredStyle(m_hWnd);
         m_layered.SetOpacity(m_hWnd, m_settings.m_nOpacity);
@@ -230,9 +243,6 @@ void CTallvoxDlg::InitMainWindow() {
         MoveWindow(0, 0, sizes.smallWidth, sizes.smallHeight, TRUE);
     }
     m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0, Dpi());
-
-    // In the background: a slow or absent network never holds the window up.
-    m_updateCheck.Start();
 }
 
 namespace {

@@ -156,6 +156,12 @@ private:
     // device context in m_dcCapture. Returns the bitmap, or null.
     HBITMAP CaptureWindow(HWND window, bool wholeWindow);
 
+    // At creation: the clock with its skin; the lines in their colours, with
+    // the installation-date query and the tips started; the opacity, the
+    // always-on-top and the size the settings ask for.
+    void InitClock();
+    void InitLines();
+    void ApplyWindowSettings();
     // The lines' font at the current DPI, given to the four lines.
     void CreateLineFont();
     // The skin's face and date window drawn for the current DPI; the clock

@@ -52,6 +52,60 @@ void BlendPixel(Surface& s, int x, int y, Colorref colour, double lineLuminance,
     s.SetPixel(x, y, BlendColour(colour, pixel, weight));
 }
 
+// Horizontal, vertical and diagonal lines need no blending: every pixel past
+// the first is the colour, down to the end point. False for any other line.
+template <class Surface>
+bool DrawStraightLine(Surface& s, int x, int y, int xstep, uint32_t dx, uint32_t dy, Colorref colour)
+{
+    if (dx != 0 && dy != 0 && dx != dy)
+        return false;
+    const int stepX = dx == 0 ? 0 : xstep;
+    const int stepY = dy == 0 ? 0 : 1;
+    const uint32_t length = dx > dy ? dx : dy;
+    for (uint32_t i = 0; i < length; ++i) {
+        x += stepX;
+        y += stepY;
+        s.SetPixel(x, y, colour);
+    }
+    return true;
+}
+
+// The pixels between the end points of a line that is neither straight nor
+// diagonal, one step along the major axis at a time, each blended with its
+// neighbour across the line. The accumulator is 16 bits wide on purpose: its
+// wrap-around marks the step on the minor axis and its high byte is the
+// intensity split.
+template <class Surface>
+void DrawWuSteps(Surface& s, int x, int y, int xstep, uint32_t dx, uint32_t dy, Colorref colour)
+{
+    const double lineLuminance = Luminance(colour);
+    const bool steep = dy > dx;
+    const uint32_t major = steep ? dy : dx;
+    const uint32_t minor = steep ? dx : dy;
+    const uint16_t adj = static_cast<uint16_t>((static_cast<uint64_t>(minor) << 16) / major);
+    uint16_t acc = 0;
+    for (uint32_t i = 1; i < major; ++i) {
+        const uint16_t old = acc;
+        acc = static_cast<uint16_t>(acc + adj);
+        const bool minorStep = acc <= old;
+        if (steep) {
+            if (minorStep)
+                x += xstep;
+            ++y;
+        } else {
+            if (minorStep)
+                ++y;
+            x += xstep;
+        }
+        const int w = acc >> 8;
+        BlendPixel(s, x, y, colour, lineLuminance, w, true);
+        if (steep)
+            BlendPixel(s, x + xstep, y, colour, lineLuminance, w, false);
+        else
+            BlendPixel(s, x, y + 1, colour, lineLuminance, w, false);
+    }
+}
+
 } // namespace aaline
 
 template <class Surface>
@@ -71,60 +125,9 @@ void DrawAntialiasedLine(Surface& s, int x1, int y1, int x2, int y2, Colorref co
                                     : static_cast<uint32_t>(x1) - static_cast<uint32_t>(x2);
     const uint32_t dy = static_cast<uint32_t>(y2) - static_cast<uint32_t>(y1);
 
-    if (dy == 0) {
-        for (uint32_t i = 0; i < dx; ++i) {
-            x1 += xstep;
-            s.SetPixel(x1, y1, colour);
-        }
+    if (aaline::DrawStraightLine(s, x1, y1, xstep, dx, dy, colour))
         return;
-    }
-    if (dx == 0) {
-        for (uint32_t i = 0; i < dy; ++i) {
-            ++y1;
-            s.SetPixel(x1, y1, colour);
-        }
-        return;
-    }
-    if (dx == dy) {
-        for (uint32_t i = 0; i < dy; ++i) {
-            x1 += xstep;
-            ++y1;
-            s.SetPixel(x1, y1, colour);
-        }
-        return;
-    }
-
-    const double lineLuminance = aaline::Luminance(colour);
-    // The accumulator is 16 bits wide on purpose: its wrap-around marks the
-    // step on the minor axis and its high byte is the intensity split.
-    uint16_t acc = 0;
-
-    if (dy > dx) {
-        const uint16_t adj = static_cast<uint16_t>((static_cast<uint64_t>(dx) << 16) / dy);
-        for (uint32_t i = 1; i < dy; ++i) {
-            const uint16_t old = acc;
-            acc = static_cast<uint16_t>(acc + adj);
-            if (acc <= old)
-                x1 += xstep;
-            ++y1;
-            const int w = acc >> 8;
-            aaline::BlendPixel(s, x1, y1, colour, lineLuminance, w, true);
-            aaline::BlendPixel(s, x1 + xstep, y1, colour, lineLuminance, w, false);
-        }
-    } else {
-        const uint16_t adj = static_cast<uint16_t>((static_cast<uint64_t>(dy) << 16) / dx);
-        for (uint32_t i = 1; i < dx; ++i) {
-            const uint16_t old = acc;
-            acc = static_cast<uint16_t>(acc + adj);
-            if (acc <= old)
-                ++y1;
-            x1 += xstep;
-            const int w = acc >> 8;
-            aaline::BlendPixel(s, x1, y1, colour, lineLuminance, w, true);
-            aaline::BlendPixel(s, x1, y1 + 1, colour, lineLuminance, w, false);
-        }
-    }
-
+    aaline::DrawWuSteps(s, x1, y1, xstep, dx, dy, colour);
     s.SetPixel(x2, y2, colour);
 }
 

@@ -102,6 +102,47 @@ BOOL CHoverButton::OnEraseBkgnd(HDC)
     return TRUE;
 }
 
+// A key's pushed look ends with the key: Enter has already clicked, the
+// space bar clicks in the button's own processing. Left for the next mouse
+// release, the look would stay pushed and that release would click once more.
+LRESULT CHoverButton::EndKeyClick(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    m_bPendingClick = FALSE;
+    const LRESULT result = COwnerDrawButton::DefWindowProc(message, wParam, lParam);
+    if (GetState() & BST_PUSHED)
+        SetState(FALSE);
+    return result;
+}
+
+void CHoverButton::CompletePendingClick()
+{
+    if (!m_bPendingClick)
+        return;
+    SetState(FALSE);
+    m_bPendingClick = FALSE;
+    NotifyClick();
+}
+
+// Without the capture the button no longer sees the pointer leave, nor the
+// release that would complete a pending click: both would stay until some
+// later mouse message.
+void CHoverButton::OnCaptureLost()
+{
+    CancelPendingClick();
+    if (m_bHover) {
+        m_bHover = FALSE;
+        Invalidate(TRUE);
+    }
+}
+
+// Tab and Escape are left to the dialog manager; every other key comes here.
+LRESULT CHoverButton::DialogCode(const MSG* examined)
+{
+    const bool leftToDialog = examined && examined->message == WM_KEYDOWN &&
+                              (examined->wParam == VK_TAB || examined->wParam == VK_ESCAPE);
+    return static_cast<LRESULT>(buttonrules::HoverDialogCode(leftToDialog));
+}
+
 LRESULT CHoverButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -113,24 +154,11 @@ LRESULT CHoverButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_KEYUP:
-        // A key's pushed look ends with the key: Enter has already clicked,
-        // the space bar clicks in the button's own processing. Left for the
-        // next mouse release, the look would stay pushed and that release
-        // would click once more.
-        if ((wParam == VK_SPACE || wParam == VK_RETURN) && m_bPendingClick) {
-            m_bPendingClick = FALSE;
-            const LRESULT result = COwnerDrawButton::DefWindowProc(message, wParam, lParam);
-            if (GetState() & BST_PUSHED)
-                SetState(FALSE);
-            return result;
-        }
+        if ((wParam == VK_SPACE || wParam == VK_RETURN) && m_bPendingClick)
+            return EndKeyClick(message, wParam, lParam);
         break;
     case WM_LBUTTONUP:
-        if (m_bPendingClick) {
-            SetState(FALSE);
-            m_bPendingClick = FALSE;
-            NotifyClick();
-        }
+        CompletePendingClick();
         break;
     case WM_KILLFOCUS:
         // The focus went elsewhere before the key came up, to a message box
@@ -141,16 +169,8 @@ LRESULT CHoverButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_CAPTURECHANGED:
         // Taking the capture again ourselves changes nothing.
-        if (reinterpret_cast<HWND>(lParam) != m_hWnd) {
-            // Without the capture the button no longer sees the pointer
-            // leave, nor the release that would complete a pending click:
-            // both would stay until some later mouse message.
-            CancelPendingClick();
-            if (m_bHover) {
-                m_bHover = FALSE;
-                Invalidate(TRUE);
-            }
-        }
+        if (reinterpret_cast<HWND>(lParam) != m_hWnd)
+            OnCaptureLost();
         break;
     case WM_LBUTTONDBLCLK:
         // The first click of the pair was an ordinary one; the release that
@@ -164,12 +184,8 @@ LRESULT CHoverButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_theme.Close();
         m_bReopenTheme = TRUE;
         break;
-    case WM_GETDLGCODE: {
-        const auto* examined = reinterpret_cast<const MSG*>(lParam);
-        const bool leftToDialog = examined && examined->message == WM_KEYDOWN &&
-                                  (examined->wParam == VK_TAB || examined->wParam == VK_ESCAPE);
-        return static_cast<LRESULT>(buttonrules::HoverDialogCode(leftToDialog));
-    }
+    case WM_GETDLGCODE:
+        return DialogCode(reinterpret_cast<const MSG*>(lParam));
     default:
         break;
     }

@@ -69,6 +69,14 @@ private:
     void BeginPendingClick();
     // Drops a waiting click and its pushed look (focus or capture lost).
     void CancelPendingClick();
+    // The release of the space bar or Enter that pushed the button.
+    LRESULT EndKeyClick(UINT message, WPARAM wParam, LPARAM lParam);
+    // The mouse release that a double click or a key left waiting.
+    void CompletePendingClick();
+    // Another window took the mouse: no pending click, no hot look.
+    void OnCaptureLost();
+    // The WM_GETDLGCODE answer for the key message `examined` (may be null).
+    static LRESULT DialogCode(const MSG* examined);
 
     void OpenThemeIfNeeded();
     RECT DrawBackground(CDCHandle dc, const RECT& item, bool pressed, bool focused, bool themed) const;

@@ -63,9 +63,7 @@ bool ParseCimDateTime(const std::string& cim, InstallDateTime* out, std::string*
     parsed.second = PieceValue(cim, 12, 2);
     // Digits that name no moment (a 13th month, the 30th of February) are as
     // unusable as letters: the date would show wrong and count wrong.
-    if (parsed.month < 1 || parsed.month > 12 || parsed.day < 1 ||
-        parsed.day > DaysInMonth(parsed.year, parsed.month) || parsed.hour > 23 ||
-        parsed.minute > 59 || parsed.second > 59)
+    if (!IsCalendarMoment(parsed))
         return false;
 
     if (out)
@@ -75,6 +73,12 @@ bool ParseCimDateTime(const std::string& cim, InstallDateTime* out, std::string*
               + "  @ " + cim.substr(8, 2) + ":" + cim.substr(10, 2) + ":" + cim.substr(12, 2);
     }
     return true;
+}
+
+bool IsCalendarMoment(const InstallDateTime& t)
+{
+    return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= DaysInMonth(t.year, t.month) &&
+           t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 && t.second <= 59;
 }
 
 ElapsedParts ComputeElapsed(const LocalDateTime& now, const InstallDateTime& install)

@@ -13,6 +13,11 @@
 // output is touched. Either output may be null.
 bool ParseCimDateTime(const std::string& cim, InstallDateTime* out, std::string* text);
 
+// True when the fields name a moment of the Gregorian calendar: month 1-12,
+// a day that month has (29 February in leap years only), hour 0-23, minute
+// and second 0-59.
+bool IsCalendarMoment(const InstallDateTime& t);
+
 // Years, months, days, hours, minutes and seconds from `install` to `now`,
 // borrowing calendar month lengths. Never negative: an installation moment
 // later than `now` (a clock set back) gives all zero.

@@ -8,11 +8,6 @@
 
 namespace {
 
-bool InRange(const InstallDateTime& t) {
-    return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 && t.hour <= 23 && t.minute <= 59 &&
-           t.second <= 60;
-}
-
 // The offset in minutes written at the end of a CIM datetime: a sign at
 // position 21 and three digits.
 std::optional<int32_t> CimOffsetMinutes(const std::string& cim) {
@@ -59,7 +54,7 @@ std::optional<std::string> IsoLocalTime(int64_t utc) {
 std::optional<std::string> CimToIso(const std::string& cim) {
     InstallDateTime t;
     const std::optional<int32_t> offset = CimOffsetMinutes(cim);
-    if (!ParseCimDateTime(cim, &t, nullptr) || !offset || !InRange(t)) return std::nullopt;
+    if (!ParseCimDateTime(cim, &t, nullptr) || !offset) return std::nullopt;
     const LocalDateTime local{t.year, t.month, t.day, t.hour, t.minute, t.second};
     return FormatIsoLocal(local, *offset * 60);
 }
@@ -67,12 +62,14 @@ std::optional<std::string> CimToIso(const std::string& cim) {
 std::optional<int64_t> CimToUnixSeconds(const std::string& cim) {
     InstallDateTime t;
     const std::optional<int32_t> offset = CimOffsetMinutes(cim);
-    if (!ParseCimDateTime(cim, &t, nullptr) || !offset || !InRange(t)) return std::nullopt;
+    if (!ParseCimDateTime(cim, &t, nullptr) || !offset) return std::nullopt;
     return FieldsAsUtcSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second) - int64_t{*offset} * 60;
 }
 
 std::optional<int64_t> LocalToUnixSeconds(const InstallDateTime& local) {
-    if (!InRange(local)) return std::nullopt;
+    // mktime would carry 30 February into March: a moment that never was
+    // gets no number.
+    if (!IsCalendarMoment(local)) return std::nullopt;
     std::tm fields = {};
     fields.tm_year = local.year - 1900;
     fields.tm_mon = local.month - 1;

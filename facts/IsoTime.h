@@ -27,5 +27,6 @@ std::optional<std::string> CimToIso(const std::string& cim);
 std::optional<int64_t> CimToUnixSeconds(const std::string& cim);
 
 // Local calendar fields taken in the runtime's zone, as seconds since 1970
-// UTC; none when the runtime cannot convert them.
+// UTC; none for fields that name no calendar moment (30 February) or that the
+// runtime cannot convert.
 std::optional<int64_t> LocalToUnixSeconds(const InstallDateTime& local);

@@ -98,21 +98,25 @@ TEST(Dialogs, AutorunRegistersTheProgramPathAndRemovesIt) {
 // program has moved, the dialog offers to enable it again.
 TEST(Dialogs, AutorunIsOnOnlyWhenTheValueNamesThisProgram) {
     TallvoxProcess tallvox("autorun-registered");
+    // Inherited by the program: an expandable value names its folder through it.
+    ::SetEnvironmentVariableA("TALLVOX_TEST_FOLDER", tallvox.Folder().c_str());
     ASSERT_TRUE(tallvox.Start());
     std::string upper = tallvox.Folder() + "\\TALLVOX.EXE";
     for (char& c : upper) c = static_cast<char>(::toupper(static_cast<unsigned char>(c)));
     const struct {
         std::string value;
         const char* button;
+        DWORD type;
     } cases[] = {
-        {"\"" + tallvox.Folder() + "\\Tallvox.exe\"", "Disable"},
-        {tallvox.Folder() + "\\Tallvox.exe", "Disable"},  // as earlier versions wrote it
-        {upper, "Disable"},
-        {"\"C:\\Somewhere\\Tallvox.exe\"", "Enable"},  // a copy elsewhere, or this one before it moved
-        {"C:\\Somewhere\\Tallvox.exe", "Enable"},
+        {"\"" + tallvox.Folder() + "\\Tallvox.exe\"", "Disable", REG_SZ},
+        {tallvox.Folder() + "\\Tallvox.exe", "Disable", REG_SZ},  // as earlier versions wrote it
+        {upper, "Disable", REG_SZ},
+        {"\"%TALLVOX_TEST_FOLDER%\\Tallvox.exe\"", "Disable", REG_EXPAND_SZ},
+        {"\"C:\\Somewhere\\Tallvox.exe\"", "Enable", REG_SZ},  // a copy elsewhere, or this one before it moved
+        {"C:\\Somewhere\\Tallvox.exe", "Enable", REG_SZ},
     };
     for (const auto& c : cases) {
-        ASSERT_TRUE(SetRunValue(REG_SZ, c.value.c_str(), static_cast<DWORD>(c.value.size() + 1)));
+        ASSERT_TRUE(SetRunValue(c.type, c.value.c_str(), static_cast<DWORD>(c.value.size() + 1)));
         ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_AUTORUN, 0);
         const HWND dialog = WaitForProgramDialog(tallvox.Window());
         ASSERT_NE(nullptr, dialog) << c.value;

@@ -71,20 +71,33 @@ TEST(HourHandValue, FoldsTheDayIntoTwelveHoursAndCreepsEveryTwelveMinutes)
     EXPECT_EQ(HourHandValue(23, 59), 59);
 }
 
-TEST(MinuteHandLines, AtTwelveFansHorizontally)
+// Each hand at a few times of day: its outline and the fan of side lines,
+// horizontal or vertical by where the hand points; the second hand doubled.
+TEST(HandLines, EachHandAtItsPlaces)
 {
-    const std::vector<HandLine> want = {
-        {{49, 11}, {49, 45}}, {{49, 15}, {47, 45}}, {{49, 15}, {48, 45}},
-        {{49, 15}, {50, 45}}, {{49, 15}, {51, 45}}};
-    EXPECT_EQ(MinuteHandLines(kFace, kFace, 0), want);
-}
-
-TEST(MinuteHandLines, AtTenPastFansVertically)
-{
-    const std::vector<HandLine> want = {
-        {{83, 30}, {54, 47}}, {{80, 32}, {54, 45}}, {{80, 32}, {54, 46}},
-        {{80, 32}, {54, 48}}, {{80, 32}, {54, 49}}};
-    EXPECT_EQ(MinuteHandLines(kFace, kFace, 10), want);
+    const struct {
+        const char* name;
+        std::vector<HandLine> lines;
+        std::vector<HandLine> want;
+    } cases[] = {
+        {"minute hand at twelve fans horizontally", MinuteHandLines(kFace, kFace, 0),
+         {{{49, 11}, {49, 45}}, {{49, 15}, {47, 45}}, {{49, 15}, {48, 45}}, {{49, 15}, {50, 45}}, {{49, 15}, {51, 45}}}},
+        {"minute hand at ten past fans vertically", MinuteHandLines(kFace, kFace, 10),
+         {{{83, 30}, {54, 47}}, {{80, 32}, {54, 45}}, {{80, 32}, {54, 46}}, {{80, 32}, {54, 48}}, {{80, 32}, {54, 49}}}},
+        {"hour hand at twelve", HourHandLines(kFace, kFace, 12, 0),
+         {{{49, 22}, {49, 45}}, {{49, 26}, {47, 45}}, {{49, 26}, {48, 45}}, {{49, 26}, {50, 45}}, {{49, 26}, {51, 45}}}},
+        {"hour hand at three fans vertically", HourHandLines(kFace, kFace, 3, 0),
+         {{{78, 50}, {55, 50}}, {{74, 50}, {55, 48}}, {{74, 50}, {55, 49}}, {{74, 50}, {55, 51}}, {{74, 50}, {55, 52}}}},
+        {"hour hand at ten past ten", HourHandLines(kFace, kFace, 10, 10),
+         {{{25, 35}, {45, 47}}, {{29, 37}, {45, 45}}, {{29, 37}, {45, 46}}, {{29, 37}, {45, 48}}, {{29, 37}, {45, 49}}}},
+        {"hour hand at a quarter to seven in the evening", HourHandLines(kFace, kFace, 18, 45),
+         {{{41, 76}, {48, 54}}, {{42, 72}, {46, 54}}, {{42, 72}, {47, 54}}, {{42, 72}, {49, 54}}, {{42, 72}, {50, 54}}}},
+        {"second hand at zero, doubled to the right", SecondHandLines(kFace, kFace, 0),
+         {{{49, 15}, {49, 45}}, {{50, 15}, {50, 45}}}},
+        {"second hand at thirty points down", SecondHandLines(kFace, kFace, 30),
+         {{{50, 85}, {50, 55}}, {{51, 85}, {51, 55}}}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.want, c.lines) << c.name;
 }
 
 TEST(MinuteHandLines, FanDirectionChangesAtInclusiveBounds)
@@ -106,56 +119,12 @@ TEST(MinuteHandLines, FanDirectionChangesAtInclusiveBounds)
     }
 }
 
-TEST(HourHandLines, AtTwelveOClock)
-{
-    const std::vector<HandLine> want = {
-        {{49, 22}, {49, 45}}, {{49, 26}, {47, 45}}, {{49, 26}, {48, 45}},
-        {{49, 26}, {50, 45}}, {{49, 26}, {51, 45}}};
-    EXPECT_EQ(HourHandLines(kFace, kFace, 12, 0), want);
-}
-
 TEST(HourHandLines, MidnightAndNoonBothPointUp)
 {
     EXPECT_EQ(HourHandLines(kFace, kFace, 0, 0), HourHandLines(kFace, kFace, 12, 0));
     // Late in the twelfth hour the hand has crept just past twelve.
     EXPECT_EQ(HourHandLines(kFace, kFace, 12, 59), HourHandLines(kFace, kFace, 0, 59));
     EXPECT_EQ(HourHandLines(kFace, kFace, 0, 0)[0].from, (Point{49, 22}));
-}
-
-TEST(HourHandLines, AtThreeFansVertically)
-{
-    const std::vector<HandLine> want = {
-        {{78, 50}, {55, 50}}, {{74, 50}, {55, 48}}, {{74, 50}, {55, 49}},
-        {{74, 50}, {55, 51}}, {{74, 50}, {55, 52}}};
-    EXPECT_EQ(HourHandLines(kFace, kFace, 3, 0), want);
-}
-
-TEST(HourHandLines, AtTenPastTen)
-{
-    const std::vector<HandLine> want = {
-        {{25, 35}, {45, 47}}, {{29, 37}, {45, 45}}, {{29, 37}, {45, 46}},
-        {{29, 37}, {45, 48}}, {{29, 37}, {45, 49}}};
-    EXPECT_EQ(HourHandLines(kFace, kFace, 10, 10), want);
-}
-
-TEST(HourHandLines, AtQuarterToSevenInTheEvening)
-{
-    const std::vector<HandLine> want = {
-        {{41, 76}, {48, 54}}, {{42, 72}, {46, 54}}, {{42, 72}, {47, 54}},
-        {{42, 72}, {49, 54}}, {{42, 72}, {50, 54}}};
-    EXPECT_EQ(HourHandLines(kFace, kFace, 18, 45), want);
-}
-
-TEST(SecondHandLines, AtZeroIsDoubledToTheRight)
-{
-    const std::vector<HandLine> want = {{{49, 15}, {49, 45}}, {{50, 15}, {50, 45}}};
-    EXPECT_EQ(SecondHandLines(kFace, kFace, 0), want);
-}
-
-TEST(SecondHandLines, AtThirtyPointsDown)
-{
-    const std::vector<HandLine> want = {{{50, 85}, {50, 55}}, {{51, 85}, {51, 55}}};
-    EXPECT_EQ(SecondHandLines(kFace, kFace, 30), want);
 }
 
 TEST(FormatDayOfMonth, SingleDigitGetsLeadingBlank)

@@ -2,8 +2,7 @@
 // 2^32 ms at which a 32-bit millisecond counter would wrap to zero.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
+#include "core/facts/TimeZoneForTest.h"
 #include "facts/TimeFacts.h"
 
 TEST(TimeFacts, UptimePastTheThirtyTwoBitWrapKeepsCounting) {
@@ -22,25 +21,8 @@ TEST(TimeFacts, UnderOneSecondKeepsThePreviousText) {
     EXPECT_EQ("- Uptime : 5 seconds", facts.UptimeText(0));
 }
 
-class TimeFactsInUtc : public ::testing::Test {
-protected:
-    void SetUp() override { SetZone("UTC0"); }
-    void TearDown() override { SetZone(m_saved.empty() ? nullptr : m_saved.c_str()); }
-
-private:
-    void SetZone(const char* zone) {
-#ifdef _WIN32
-        _putenv_s("TZ", zone ? zone : "");
-        _tzset();
-#else
-        if (zone) setenv("TZ", zone, 1); else unsetenv("TZ");
-        tzset();
-#endif
-    }
-    std::string m_saved = std::getenv("TZ") ? std::getenv("TZ") : "";
-};
-
-TEST_F(TimeFactsInUtc, BootTimeStaysRightPastTheWrap) {
+TEST(TimeFacts, BootTimeStaysRightPastTheWrap) {
+    TimeZoneForTest zone("UTC0");
     TimeFacts facts;
     // 2026-12-07 05:00:00 UTC, 5,000,000 s (57 d 20 h 53 min 20 s) after boot.
     const int64_t now = 1796619600;

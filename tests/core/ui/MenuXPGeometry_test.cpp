@@ -113,6 +113,7 @@ TEST(MenuXPMeasure, TextItemIsAtLeastIconPlusFourHigh) {
     EXPECT_EQ(94, tall.width);
     EXPECT_EQ(44, TextItemSize(16, 0, 0).width);
     EXPECT_EQ(28, TextItemSize(24, 0, 0).height);
+    EXPECT_EQ(60, TextItemSize(24, 0, 0).width);
 }
 
 // At a higher DPI the paddings around the label scale; the icon size comes

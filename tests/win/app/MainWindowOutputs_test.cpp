@@ -9,7 +9,6 @@
 
 #include "win/DialogAnswerer.h"
 #include "framework/ClipboardText.h"
-#include "app/outputs/DateTimePanel.h"
 #include "app/TallvoxDlg.h"
 #include "tests/support/ClipboardReader.h"
 
@@ -131,15 +130,4 @@ TEST_F(MainWindowClipboard, CWithoutControlCopiesNothing) {
     static_cast<CWnd&>(m_dlg).PreTranslateMessage(&msg);
     EXPECT_EQ("untouched", ClipboardText());
     EXPECT_TRUE(answerer.SeenSoFar().empty());
-}
-
-// F6 starts the system folder's own rundll32.exe by its full path, never a
-// rundll32.exe that the search order finds beside Tallvox first.
-TEST(DateTimePanel, TheSystemFoldersOwnRundll32OpensIt) {
-    char folder[MAX_PATH] = {};
-    ASSERT_NE(0u, ::GetSystemDirectoryA(folder, MAX_PATH));
-    const std::string rundll32 = std::string(folder) + "\\rundll32.exe";
-    const SystemCommand command = DateTimePanelCommand();
-    EXPECT_EQ(rundll32, command.program);
-    EXPECT_EQ("\"" + rundll32 + "\" shell32.dll,Control_RunDLL timedate.cpl", command.commandLine);
 }

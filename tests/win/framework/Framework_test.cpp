@@ -1,5 +1,5 @@
 // The thin window layer: handle map, message tables with chaining,
-// reflection to controls, the modal loop, and the GDI wrappers' ownership.
+// reflection to controls, the modal loop.
 #include <gtest/gtest.h>
 
 #include <colordlg.h>
@@ -17,7 +17,6 @@
 #include "framework/FileDialog.h"
 #include "framework/Gdi.h"
 #include "framework/Static.h"
-#include "framework/SystemFolder.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 
@@ -301,71 +300,4 @@ TEST(Framework, ObjectGoingFirstLeavesTheWindowWorking) {
     ::GetWindowTextA(control, text, sizeof text);
     EXPECT_STREQ("still here", text);
     ::DestroyWindow(dialog.GetSafeHwnd());
-}
-
-TEST(GdiWrappers, OwnershipMovesAndSelectionIsRestored) {
-    CBrush first(RGB(1, 2, 3));
-    HBRUSH handle = first.Get();
-    ASSERT_NE(nullptr, handle);
-    CBrush second(std::move(first));
-    EXPECT_EQ(nullptr, first.Get());
-    EXPECT_EQ(handle, second.Get());
-
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    const HGDIOBJ original = ::GetCurrentObject(dc, OBJ_BRUSH);
-    {
-        CSelectObject selected(dc, second.Get());
-        EXPECT_EQ(handle, ::GetCurrentObject(dc, OBJ_BRUSH));
-    }
-    EXPECT_EQ(original, ::GetCurrentObject(dc, OBJ_BRUSH));
-
-    second.DeleteObject();
-    LOGBRUSH lb{};
-    EXPECT_EQ(0, ::GetObjectA(handle, sizeof lb, &lb)) << "deleted with its owner";
-
-    CPen pen;
-    ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, RGB(9, 9, 9)));
-    HPEN oldPen = pen.Get();
-    ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, RGB(8, 8, 8)));
-    LOGPEN lp{};
-    EXPECT_EQ(0, ::GetObjectA(oldPen, sizeof lp, &lp)) << "re-creating releases the previous pen";
-}
-
-namespace {
-
-std::string ModuleFile(HMODULE module) {
-    char path[MAX_PATH] = {};
-    return std::string(path, ::GetModuleFileNameA(module, path, MAX_PATH));
-}
-
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-}  // namespace
-
-// System DLLs come from the system folder. A DLL beside the program, which
-// the ordinary search by name finds first, is never loaded in their place.
-TEST(SystemFolder, SystemLibrariesComeFromTheSystemFolderOnly) {
-    char folder[MAX_PATH] = {};
-    ASSERT_NE(0u, ::GetSystemDirectoryA(folder, MAX_PATH));
-    EXPECT_EQ(std::string(folder) + "\\uxtheme.dll", SystemFolderPath("uxtheme.dll"));
-
-    const HMODULE theme = LoadSystemLibrary("UXTHEME.DLL");
-    ASSERT_NE(nullptr, theme);
-    EXPECT_EQ(Lower(SystemFolderPath("uxtheme.dll")), Lower(ModuleFile(theme)));
-    ::FreeLibrary(theme);
-
-    // tallvox_planted.dll is built beside this test program.
-    const HMODULE planted = ::LoadLibraryA("tallvox_planted.dll");
-    ASSERT_NE(nullptr, planted) << "the ordinary search finds the planted DLL";
-    ::FreeLibrary(planted);
-    EXPECT_EQ(nullptr, LoadSystemLibrary("tallvox_planted.dll"));
-}
-
-TEST(SystemFolder, AProgramThatIsNotThereIsNotStarted) {
-    EXPECT_FALSE(StartSystemCommand(SystemCommand{}, SW_SHOWDEFAULT));
-    EXPECT_FALSE(StartSystemCommand(SystemProgramCommand("tallvox-no-such-program.exe", ""), SW_SHOWDEFAULT));
 }

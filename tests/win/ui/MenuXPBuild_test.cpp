@@ -107,16 +107,6 @@ TEST(MenuXPBuild, TextItemIsIconPlusFourHighAndWideEnoughForItsBoldLabel) {
     menu.MeasureItem(&request);
     EXPECT_EQ(static_cast<UINT>(large.cy), request.itemHeight);
     EXPECT_EQ(static_cast<UINT>(44 + large.cx) - CheckMarkAllowance(), request.itemWidth);
-
-    // A larger icon raises the minimum.
-
-    TestMenu small;
-    CMenuXPEntry big(1002, "", nullptr);
-    big.m_nSize = 24;
-    request = MeasureRequest(&big);
-    small.MeasureItem(&request);
-    EXPECT_EQ(28u, request.itemHeight);
-    EXPECT_EQ(60u - CheckMarkAllowance(), request.itemWidth);
 }
 
 TEST(MenuXPBuild, SeparatorAndSideBarSizes) {

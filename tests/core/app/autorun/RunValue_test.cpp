@@ -36,6 +36,14 @@ TEST(RunValue, OnlyAValueNamingThisProgramCountsAsOn) {
     for (const auto& c : cases) EXPECT_EQ(c.namesProgram, RunValueNamesProgram(c.value, program)) << c.value;
 }
 
+// The ASCII letters match whatever their case, Z as much as A; the signs
+// next to them in the code table ('@' and '`', '[' and '{') are not letters.
+TEST(RunValue, LettersAToZAloneMatchWhateverTheirCase) {
+    EXPECT_TRUE(RunValueNamesProgram("\"C:\\AZ\\Tallvox.exe\"", "c:\\az\\TALLVOX.EXE"));
+    EXPECT_FALSE(RunValueNamesProgram("C:\\@\\Tallvox.exe", "C:\\`\\Tallvox.exe"));
+    EXPECT_FALSE(RunValueNamesProgram("C:\\[\\Tallvox.exe", "C:\\{\\Tallvox.exe"));
+}
+
 TEST(RunValue, NoValueNamesAProgramWithoutAPath) {
     EXPECT_FALSE(RunValueNamesProgram("", ""));
     EXPECT_FALSE(RunValueNamesProgram("\"\"", ""));

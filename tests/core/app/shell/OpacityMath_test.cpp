@@ -3,25 +3,16 @@
 
 #include "app/shell/OpacityMath.h"
 
-TEST(OpacityMath, AlphaIsPercentageOf255Truncated) {
-    EXPECT_EQ(0, OpacityAlpha(0));
-    EXPECT_EQ(25, OpacityAlpha(10));
-    EXPECT_EQ(51, OpacityAlpha(20));
-    EXPECT_EQ(127, OpacityAlpha(50));
-    EXPECT_EQ(229, OpacityAlpha(90));
-    EXPECT_EQ(255, OpacityAlpha(100));
-}
-
-TEST(OpacityMath, AboveHundredActsAsHundred) {
-    EXPECT_EQ(255, OpacityAlpha(101));
-    EXPECT_EQ(255, OpacityAlpha(150));
-    EXPECT_EQ(255, OpacityAlpha(255));
-}
-
-TEST(OpacityMath, OutOfRangeIsHeldToTheNearestEndNeverWrapped) {
-    EXPECT_EQ(255, OpacityAlpha(256)) << "not 0, a transparent window";
-    EXPECT_EQ(255, OpacityAlpha(256 + 50));
-    EXPECT_EQ(255, OpacityAlpha(2147483647));
-    EXPECT_EQ(0, OpacityAlpha(-1)) << "below 0 is as transparent as 0";
-    EXPECT_EQ(0, OpacityAlpha(-2147483647 - 1));
+// The percentage of 255, truncated; beyond 100 % as 100 % (never wrapped to
+// a transparent window), below 0 as transparent as 0.
+TEST(OpacityMath, AlphaIsPercentageOf255TruncatedAndHeldToTheEnds) {
+    const struct {
+        int percentage;
+        int alpha;
+    } cases[] = {
+        {0, 0},     {10, 25},   {20, 51},   {50, 127},        {90, 229},          {100, 255},
+        {101, 255}, {150, 255}, {255, 255}, {256, 255},       {256 + 50, 255},    {2147483647, 255},
+        {-1, 0},    {-2147483647 - 1, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.alpha, OpacityAlpha(c.percentage)) << c.percentage;
 }

@@ -1,6 +1,5 @@
 // The settings file classes against real profile-string calls, each test in
-// its own scratch folder under %TEMP%; and the layered-window helper on a
-// real window.
+// its own scratch folder under %TEMP%.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,8 +11,6 @@
 #include "win/DialogAnswerer.h"
 
 #include "app/settings/IniFile.h"
-#include "app/shell/LayeredWindow.h"
-#include "app/shell/OsVersion.h"
 #include "app/settings/TallvoxSettings.h"
 #include "app/settings/UnsavedSettingsNotice.h"
 #include "framework/ModuleName.h"
@@ -429,72 +426,4 @@ TEST(TallvoxSettings, DefaultsFileIsLookedForBesideTheProgram) {
     CTallvoxSettings settings;
     EXPECT_EQ(CIniFile::DefaultIniPath(), settings.m_strFile);
     EXPECT_EQ(CIniFile::AppName(), settings.m_strSection);
-}
-
-TEST(OsVersion, RecordIsFilledWithTheExtendedLayout) {
-    static_assert(sizeof(OSVERSIONINFOA) == 148, "plain record");
-    static_assert(sizeof(OSVERSIONINFOEXA) == 156, "extended record");
-    COsVersion version;
-    ASSERT_TRUE(COsVersion::IsFilled());
-    const OSVERSIONINFOEXA& record = COsVersion::Record();
-    EXPECT_EQ(156u, record.dwOSVersionInfoSize);
-    EXPECT_EQ(static_cast<DWORD>(VER_PLATFORM_WIN32_NT), record.dwPlatformId);
-    EXPECT_GE(record.dwMajorVersion, 5u);
-    EXPECT_TRUE(version.IsNt5OrLater());
-    EXPECT_TRUE(COsVersion().IsNt5OrLater()) << "a second object shares the record";
-}
-
-namespace {
-
-class TestWindow {
-public:
-    TestWindow()
-        : m_hwnd(::CreateWindowExA(0, "STATIC", "Tallvox layered test", WS_POPUP, 0, 0, 50, 50,
-                                   nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr))
-    {
-    }
-    ~TestWindow()
-    {
-        if (m_hwnd) ::DestroyWindow(m_hwnd);
-    }
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-    HWND Get() const { return m_hwnd; }
-
-private:
-    HWND m_hwnd;
-};
-
-}  // namespace
-
-TEST(LayeredWindow, OpacityOnARealWindow) {
-    // Wine creates no window at all without an X display.
-    if (::GetEnvironmentVariableA("DISPLAY", nullptr, 0) == 0) GTEST_SKIP() << "no DISPLAY";
-    TestWindow window;
-    ASSERT_NE(nullptr, window.Get());
-    CLayeredWindow layered;
-    EXPECT_EQ(0, ::GetWindowLongA(window.Get(), GWL_EXSTYLE) & WS_EX_LAYERED);
-    layered.AddLayeredStyle(window.Get());
-    EXPECT_NE(0, ::GetWindowLongA(window.Get(), GWL_EXSTYLE) & WS_EX_LAYERED);
-
-    EXPECT_TRUE(layered.SetOpacity(window.Get(), 50));
-    COLORREF key = 1;
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(::GetLayeredWindowAttributes(window.Get(), &key, &alpha, &flags));
-    EXPECT_EQ(127, alpha);
-    EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), flags);
-
-    // Above 100 acts as 100; 0 is fully transparent.
-    EXPECT_TRUE(layered.SetOpacity(window.Get(), 150));
-    ASSERT_TRUE(::GetLayeredWindowAttributes(window.Get(), &key, &alpha, &flags));
-    EXPECT_EQ(255, alpha);
-    EXPECT_TRUE(layered.SetOpacity(window.Get(), 0));
-    ASSERT_TRUE(::GetLayeredWindowAttributes(window.Get(), &key, &alpha, &flags));
-    EXPECT_EQ(0, alpha);
-
-    EXPECT_TRUE(layered.SetLayeredAttributes(window.Get(), RGB(255, 0, 255), 0, LWA_COLORKEY));
-    ASSERT_TRUE(::GetLayeredWindowAttributes(window.Get(), &key, &alpha, &flags));
-    EXPECT_EQ(RGB(255, 0, 255), key);
-    EXPECT_EQ(static_cast<DWORD>(LWA_COLORKEY), flags);
 }

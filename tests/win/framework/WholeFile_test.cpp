@@ -1,4 +1,5 @@
-// Writing the report, help and screenshot files: whole files or none.
+// Files written whole or not at all: the report, help, settings and
+// screenshot files all go through these.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,16 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "app/outputs/BitmapFileWriter.h"
 #include "framework/WholeFile.h"
-#include "framework/Gdi.h"
 
 namespace {
 
 std::string Folder() {
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "tallvox-file-outputs";
+    const std::string folder = std::string(temp) + "tallvox-whole-file";
     ::CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }
@@ -28,8 +27,6 @@ std::string Read(const std::string& path) {
     bytes << in.rdbuf();
     return bytes.str();
 }
-
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // A fresh, empty folder of its own inside Folder().
 std::string EmptyFolder(const std::string& name) {
@@ -62,7 +59,7 @@ std::vector<std::string> Names(const std::string& folder) {
 
 }  // namespace
 
-TEST(FileOutputs, AWholeFileIsWrittenByteForByteOverALongerOne) {
+TEST(WholeFile, AWholeFileIsWrittenByteForByteOverALongerOne) {
     const std::string path = Folder() + "\\whole.txt";
     ASSERT_TRUE(WriteWholeFile(path, std::string(500, 'x')));
     ASSERT_TRUE(WriteWholeFile(path, "one\r\ntwo\n\xE9"));
@@ -70,7 +67,7 @@ TEST(FileOutputs, AWholeFileIsWrittenByteForByteOverALongerOne) {
     ::DeleteFileA(path.c_str());
 }
 
-TEST(FileOutputs, AFileThatCannotBeCreatedIsReported) {
+TEST(WholeFile, AFileThatCannotBeCreatedIsReported) {
     EXPECT_FALSE(WriteWholeFile(Folder() + "\\no such folder\\x.txt", "text"));
     const std::string folder = EmptyFolder("in the way");
     const std::string folderInTheWay = folder + "\\in the way.txt";
@@ -80,7 +77,7 @@ TEST(FileOutputs, AFileThatCannotBeCreatedIsReported) {
     ::RemoveDirectoryA(folderInTheWay.c_str());
 }
 
-TEST(FileOutputs, TheOldFileStaysWholeUntilTheNewOneIsCompleteAndAnAbandonedOneLeavesNoTrace) {
+TEST(WholeFile, TheOldFileStaysWholeUntilTheNewOneIsCompleteAndAnAbandonedOneLeavesNoTrace) {
     const std::string folder = EmptyFolder("abandoned");
     const std::string path = folder + "\\photo.bmp";
     ASSERT_TRUE(WriteWholeFile(path, "old photo"));
@@ -106,49 +103,26 @@ TEST(FileOutputs, TheOldFileStaysWholeUntilTheNewOneIsCompleteAndAnAbandonedOneL
     EXPECT_EQ(std::vector<std::string>{"photo.bmp"}, Names(folder));
 }
 
-TEST(FileOutputs, AFileThatCannotBeReplacedKeepsItsOldContent) {
+TEST(WholeFile, AFileThatCannotBeReplacedKeepsItsOldContent) {
     const std::string folder = EmptyFolder("held");
     const std::string path = folder + "\\report.txt";
     ASSERT_TRUE(WriteWholeFile(path, "old report"));
     // Held open by a program that lets others write but not delete it: the
     // file could be truncated in place but can't be replaced whole.
-    HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    CFileHandle held(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
     EXPECT_FALSE(WriteWholeFile(path, "new report"));
-    ::CloseHandle(held);
+    held.Close();
     EXPECT_EQ("old report", Read(path));
     EXPECT_EQ(std::vector<std::string>{"report.txt"}, Names(folder)) << "no temporary file left behind";
 }
 
-TEST(FileOutputs, APathTooLongForTheBuffersIsNotWrittenAnywhere) {
+TEST(WholeFile, APathTooLongForTheBuffersIsNotWrittenAnywhere) {
     const std::string folder = EmptyFolder("too long");
     // Cut to the 8-bit calls' limit, this would name a file in `folder`.
     const std::string path = folder + "\\" + std::string(300, 'n') + ".txt";
     EXPECT_FALSE(WriteWholeFile(path, "text"));
     EXPECT_TRUE(Names(folder).empty());
     EXPECT_FALSE(WriteWholeFile("relative.txt", "text")) << "a name without a folder is no place either";
-}
-
-TEST(FileOutputs, ABitmapFileHasItsHeadersAndPaddedRows) {
-    CClientDC screen(nullptr);
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(screen, 3, 2));
-    const std::string path = Folder() + "\\three-by-two.bmp";
-    ASSERT_TRUE(WriteBitmapFile(screen, bitmap.Get(), path));
-    const std::string bmp = Read(path);
-    ASSERT_GE(bmp.size(), 54u);
-    const int bits = static_cast<unsigned char>(bmp[28]);
-    const size_t rowBytes = (3 * bits + 31) / 32 * 4;
-    EXPECT_EQ(54 + rowBytes * 2, bmp.size());
-    EXPECT_EQ("BM", bmp.substr(0, 2));
-    ::DeleteFileA(path.c_str());
-}
-
-TEST(FileOutputs, NoBitmapNoFile) {
-    CClientDC screen(nullptr);
-    const std::string path = Folder() + "\\nothing.bmp";
-    ::DeleteFileA(path.c_str());
-    EXPECT_FALSE(WriteBitmapFile(screen, nullptr, path));
-    EXPECT_FALSE(Exists(path));
 }
