@@ -45,10 +45,6 @@ void RunUpdateCheck(CUpdateCheck::Shared& check) {
     check.finished = true;
 }
 
-}  // namespace
-
-namespace {
-
 // One download, shared by the thread that waits for it and the worker that
 // makes it, which may outlive the wait.
 struct VersionDownload {
@@ -112,8 +108,10 @@ bool FetchVersionFile(const std::string& url, const UpdateTimeLimits& limits, st
     // and it is not waited for any longer: under Wine a handshake the server
     // never answers holds the call for minutes, closed or not.
     CWorkerThread worker;
-    if (!worker.Start([download, limits] { download->ok = ReadVersionFile(*download->file, limits, download->bytes); }))
-        return false;
+    const auto exchange = [download, limits] {
+        download->ok = ReadVersionFile(*download->file, limits, download->bytes);
+    };
+    if (!worker.Start(exchange)) return false;
     if (!worker.Wait(limits.whole)) {
         download->file->Close();
         return false;

@@ -186,29 +186,18 @@ TEST(Dialogs, AboutShowsTheTitleFeaturesAndAHomepageButton) {
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
-// What the system loads from the program by id stays an ordinary icon or
-// bitmap resource, not packed art: the clipboard box's MB_USERICON, the
-// window's and the notification area's icon, the About template's picture.
+// What the system loads from the program by id stays an ordinary resource,
+// not packed art: the window's and the notification area's icon, the
+// clipboard box's MB_USERICON, the About template's picture.
 TEST(Dialogs, PicturesTheSystemLoadsByIdAreOrdinaryResources) {
-    const struct {
-        const char* use;
-        int id;
-        UINT type;
-    } pictures[] = {
-        {"window and notification area", IDR_MAINFRAME, IMAGE_ICON},
-        {"clipboard confirmation", IDI_ADJUST, IMAGE_ICON},
-        {"About picture", IDB_ABOUT, IMAGE_BITMAP},
-    };
     const HMODULE program = ::LoadLibraryExA(TallvoxProcess::ProgramPath().c_str(), nullptr,
                                              LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(nullptr, program) << TallvoxProcess::ProgramPath();
-    for (const auto& picture : pictures) {
-        const HANDLE loaded = picture.type == IMAGE_ICON
-                                  ? ::LoadIconA(program, MAKEINTRESOURCEA(picture.id))
-                                  : ::LoadImageA(program, MAKEINTRESOURCEA(picture.id), IMAGE_BITMAP, 0, 0, 0);
-        EXPECT_NE(nullptr, loaded) << picture.use;
-        if (picture.type == IMAGE_BITMAP && loaded) ::DeleteObject(loaded);
-    }
+    ASSERT_NE(nullptr, program);
+    for (int icon : {IDR_MAINFRAME, IDI_ADJUST})
+        EXPECT_NE(nullptr, ::LoadIconA(program, MAKEINTRESOURCEA(icon))) << icon;
+    const HANDLE about = ::LoadImageA(program, MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP, 0, 0, 0);
+    EXPECT_NE(nullptr, about);
+    ::DeleteObject(about);
     ::FreeLibrary(program);
 }
 

@@ -99,18 +99,14 @@ TEST(Outputs, ABareNameBecomesNameTxtAndAnExistingOneIsOnlyReplacedWhenTheUserSa
     // input meanwhile; "No" brings the dialog back.
     tallvox.WriteFile("notes.log.txt", "my log\r\n");
     ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SAVE_REPORT, 0);
-    const HWND log = WaitForProgramDialog(tallvox.Window());
-    ASSERT_NE(nullptr, log);
-    ASSERT_TRUE(SaveAsInDialog(log, notes + ".log"));
+    ASSERT_TRUE(SaveAsInDialog(WaitForProgramDialog(tallvox.Window()), notes + ".log"));
     const HWND own = WaitForProgramDialog(tallvox.Window());
     ASSERT_NE(nullptr, own);
     EXPECT_EQ(notes + ".log.txt already exists.\nDo you want to replace it?", MessageBoxText(own));
     EXPECT_EQ(tallvox.Window(), ::GetWindow(own, GW_OWNER));
     EXPECT_FALSE(::IsWindowEnabled(tallvox.Window()));
     ASSERT_TRUE(PressDialogButton(own, IDNO));
-    const HWND chooseAgain = WaitForProgramDialog(tallvox.Window());
-    ASSERT_NE(nullptr, chooseAgain);
-    ASSERT_TRUE(PressDialogButton(chooseAgain, IDCANCEL));
+    ASSERT_TRUE(PressDialogButton(WaitForProgramDialog(tallvox.Window()), IDCANCEL));
     EXPECT_EQ("my log\r\n", tallvox.ReadFile("notes.log.txt"));
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }

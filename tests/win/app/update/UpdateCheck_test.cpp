@@ -196,16 +196,15 @@ TEST(UpdateCheck, ASilentOrTricklingServerIsAbandonedAfterTheTimeLimit) {
 }
 
 // Over TLS, a server that takes the connection and never answers the
-// handshake holds WinINet in a wait none of its limits covers; the fetch
-// gives up at the whole limit all the same.
-TEST(UpdateCheck, AServerThatNeverAnswersTheHandshakeIsAbandonedAtTheWholeLimit) {
+// handshake holds WinINet where none of its limits reach; the fetch ends at
+// the whole limit all the same.
+TEST(UpdateCheck, AServerThatNeverAnswersTheHandshakeIsLeftAtTheWholeLimit) {
     Answer silent;
     silent.silent = true;
     LocalHttpServer server(silent);
-    const std::string url = server.Url("https");
     const auto fetched = std::make_shared<bool>(true);
     CWorkerThread fetch;
-    ASSERT_TRUE(fetch.Start([url, fetched] {
+    ASSERT_TRUE(fetch.Start([url = server.Url("https"), fetched] {
         std::string answer;
         *fetched = FetchVersionFile(url, kTestLimits, answer);
     }));
