@@ -223,8 +223,7 @@ void CTallvoxDlg::InitLines() {
     // the answer arrives.
     m_strInstallDateLine = "- OS Installation Date: " + Facts().installDate;
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
-    const InstallDateQuery query = m_queryInstallDate;
-    m_installDateJob.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, [query] { return AskInstallDate(query); });
+    StartInstallDateQuery();
     m_factTips.Attach(m_hWnd, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
 }
 
@@ -310,6 +309,10 @@ void CTallvoxDlg::OnTimer(UINT_PTR id) {
         m_lineInstallTime.SetWindowText(m_strInstallTimeText);
         m_factTips.Refresh(readings.tickMilliseconds, readings.now,
                            m_bInstallDateKnown ? LocalToUnixSeconds(m_installDate) : std::nullopt);
+        // A query that failed (WMI is often not ready right after logon) is
+        // asked again, now and then.
+        if (!m_bInstallDateKnown && ::GetTickCount64() - m_installDateAskedAt >= kInstallDateRetryMs)
+            StartInstallDateQuery();
     } else if (id == IDT_TRAYTIP) {
         if (!IsTrayIconShown()) return;
         // The shell gets the tip composed on the previous tick.
@@ -325,16 +328,27 @@ void CTallvoxDlg::OnTimer(UINT_PTR id) {
 // The lines fill as they would have at start-up: the date now, the time
 // since at the next refresh tick. A failed query leaves them as they are.
 LRESULT CTallvoxDlg::OnInstallDateAnswer(WPARAM, LPARAM) {
+    TakeInstallDateAnswer();
+    return 0;
+}
+
+void CTallvoxDlg::TakeInstallDateAnswer() {
     const std::optional<InstallDateAnswer> received = m_installDateJob.Take();
     InstallDateTime parsed;
     std::string text;
-    if (!received || !received->ok || !ParseCimDateTime(received->cimText, &parsed, &text)) return 0;
+    if (!received || !received->ok || !ParseCimDateTime(received->cimText, &parsed, &text)) return;
     m_installDate = parsed;
     m_bInstallDateKnown = true;
     m_installCim = received->cimText;
     m_strInstallDateLine = "- OS Installation Date: " + text;
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
-    return 0;
+}
+
+void CTallvoxDlg::StartInstallDateQuery() {
+    if (m_installDateJob.Running()) return;
+    m_installDateAskedAt = ::GetTickCount64();
+    const InstallDateQuery query = m_queryInstallDate;
+    m_installDateJob.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, [query] { return AskInstallDate(query); });
 }
 
 // The process may be ended as soon as this returns, so the taskbar clock is
@@ -511,12 +525,28 @@ FactReadings CTallvoxDlg::ReadFacts() {
 
 FactsSnapshot CTallvoxDlg::Facts() { return GatherFacts(ReadFacts(), m_timeFacts); }
 
+// The query runs on its worker even here: WMI may never answer, and the
+// window must not wait for it longer than a moment. An answer within that
+// moment (the usual case once WMI is ready) goes into this output; later,
+// the output tells what a failed query does and the answer fills the lines
+// when it comes.
+FactsSnapshot CTallvoxDlg::FactsWithInstallDate() {
+    if (!m_bInstallDateKnown) {
+        StartInstallDateQuery();
+        m_installDateJob.Wait(kInstallDateWaitMs);
+        TakeInstallDateAnswer();
+    }
+    return Facts();
+}
+
 void CTallvoxDlg::SayUptime() { Speak(Facts().uptime); }
 
 void CTallvoxDlg::SayBootTime() { Speak(Facts().bootTime); }
 
 void CTallvoxDlg::SayCurrentTime() { Speak("current time is " + Facts().dateTime); }
 
-void CTallvoxDlg::SayInstallDate() { Speak("operating system installed since " + Facts().installDate); }
+void CTallvoxDlg::SayInstallDate() {
+    Speak("operating system installed since " + FactsWithInstallDate().installDate);
+}
 
-void CTallvoxDlg::SayInstallTime() { Speak(Facts().installTime); }
+void CTallvoxDlg::SayInstallTime() { Speak(FactsWithInstallDate().installTime); }

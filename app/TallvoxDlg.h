@@ -40,6 +40,9 @@ public:
     // The installation date is empty until the query answers (or when it
     // failed).
     FactsSnapshot Facts();
+    // The facts for an output that tells the installation date: while none
+    // is known the date is asked again, and its answer waited for a moment.
+    FactsSnapshot FactsWithInstallDate();
 
     // Hands one finished sentence to this window's speech worker.
     void Speak(const std::string& text) { m_speech.Queue(text); }
@@ -75,6 +78,10 @@ public:
     static constexpr UINT_PTR IDT_TRAYTIP = 2;
     // The installation-date query's answer, posted by its worker thread.
     static constexpr UINT WM_INSTALL_DATE_ANSWER = WM_APP + 1;
+    // While the date is unknown: how often the refresh asks again, and how
+    // long an output that tells it waits for a new answer.
+    static constexpr ULONGLONG kInstallDateRetryMs = 60000;
+    static constexpr DWORD kInstallDateWaitMs = 3000;
 
     // The taskbar clock the application keeps hidden: given back when the
     // session ends, hidden again on a new taskbar. None by default.
@@ -147,6 +154,10 @@ protected:
 private:
     // The clock and names now, with the installation date once known.
     FactReadings ReadFacts();
+    // Asks for the installation date on the worker, unless a query is out.
+    void StartInstallDateQuery();
+    // Takes the query's answer, if one has come, into the lines.
+    void TakeInstallDateAnswer();
     // Tells the user that a file could not be written.
     void ShowFileError();
     // Asks whether to open the file just written, and opens it on Yes.
@@ -205,6 +216,7 @@ private:
     CBackgroundJob<InstallDateAnswer> m_installDateJob;
     InstallDateTime m_installDate;
     bool m_bInstallDateKnown = false;  // the elapsed line stays empty until then
+    ULONGLONG m_installDateAskedAt = 0;  // GetTickCount64 when the last query started
     std::string m_installCim;  // the date as the query answered
     CTaskbarClock* m_pTaskbarClock = nullptr;
 

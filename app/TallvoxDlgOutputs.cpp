@@ -36,7 +36,7 @@ void CTallvoxDlg::WriteReport() {
     if (path.empty()) return;
 
     // A report that did not reach the disk must not be announced as written.
-    if (!WriteWholeFile(path, BuildReportText(Facts()))) {
+    if (!WriteWholeFile(path, BuildReportText(FactsWithInstallDate()))) {
         ShowFileError();
         return;
     }
@@ -44,7 +44,7 @@ void CTallvoxDlg::WriteReport() {
 }
 
 void CTallvoxDlg::CopyInfoToClipboard() {
-    const bool copied = SetClipboardText(m_hWnd, BuildClipboardText(Facts()));
+    const bool copied = SetClipboardText(m_hWnd, BuildClipboardText(FactsWithInstallDate()));
     MSGBOXPARAMSA box{};
     box.cbSize = sizeof box;
     box.hwndOwner = m_hWnd;

@@ -2,9 +2,9 @@
 """Packs the program's artwork for the resource script: every picture and
 icon listed in res/art/scaled.rc, and its 100 % original beside it, deflated
 into an RCDATA resource of the same id. Icons keep only the one image size the
-program draws them at (16 pixels times the scale). The window's own icon and
-the About picture at 100 % stay ordinary resources, which the system and the
-About template load by themselves.
+program draws them at (16 pixels times the scale). What the system loads by id
+stays an ordinary resource at 100 %: the window's own icon, the icon of the
+clipboard's confirmation box, and the About template's picture.
 
 usage: pack_art.py SCALED_RC ART_DIR OUT_DIR
 writes OUT_DIR/packed_art.rc and OUT_DIR/packed/<file>.z
@@ -18,7 +18,7 @@ import zlib
 ICON_SIZE = 16
 SCALE_SUFFIX = re.compile(r"_(\d+)(\.\w+)$")
 ENTRY = re.compile(r'^(\d+)\s+(BITMAP|ICON)\s+"art/([^"]+)"')
-KEPT_AS_RESOURCES = {"icon_128.ico", "about_1072.bmp"}
+KEPT_AS_RESOURCES = {"icon_128.ico", "icon_1032.ico", "about_1072.bmp"}
 ID_STEP = 10000
 SCALES = {"125": 1, "150": 2, "200": 3}
 

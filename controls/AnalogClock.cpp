@@ -157,8 +157,9 @@ void CAnalogClock::Draw(HDC dc)
         ::BitBlt(canvas, 0, 0, client.right, client.bottom, m_layerCache, 0, 0, SRCCOPY);
     } else {
         // Face, date and the slow antialiased hour and minute hands change
-        // once a minute: compose them now and keep the picture.
-        ::TransparentBlt(canvas, 0, 0, faceW, faceH, m_layerFace, 0, 0, faceW, faceH, m_crTransparent);
+        // once a minute: compose them now and keep the picture. (gdi32's own
+        // TransparentBlt: msimg32's only forwards to it, and is no Known DLL.)
+        ::GdiTransparentBlt(canvas, 0, 0, faceW, faceH, m_layerFace, 0, 0, faceW, faceH, m_crTransparent);
         if (m_bShowDate)
             DrawDate(canvas, local);
         DrawHands(canvas, local);
@@ -169,7 +170,7 @@ void CAnalogClock::Draw(HDC dc)
     if (m_bShowSeconds)
         DrawSecondHand(canvas, local);
 
-    ::TransparentBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, client.right, client.bottom,
+    ::GdiTransparentBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, client.right, client.bottom,
                      m_crTransparent);
 }
 
@@ -216,7 +217,7 @@ void CAnalogClock::DrawDate(DibSurface& canvas, const tm& local)
         ::ExtTextOutA(text, dayAt.x, dayAt.y, 0, nullptr, day.c_str(), static_cast<UINT>(day.size()), nullptr);
 
         ::BitBlt(canvas, panelAt.x, panelAt.y, dateW, dateH, m_layerDate, 0, 0, SRCCOPY);
-        ::TransparentBlt(canvas, textAt.x, textAt.y, dateW, dateH, text, 0, 0, dateW, dateH, kKey);
+        ::GdiTransparentBlt(canvas, textAt.x, textAt.y, dateW, dateH, text, 0, 0, dateW, dateH, kKey);
     }
     text.Release();
 }

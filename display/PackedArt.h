@@ -1,8 +1,9 @@
 // The program's pictures and icons as the resource script packs them: each
 // deflated into an RCDATA resource of its own id (cmake/pack_art.py), which
 // keeps the program small with the artwork of four display scales inside.
-// A picture that is an ordinary resource instead (the window's icon, the
-// About picture at 100 %) is loaded as such.
+// A picture that is an ordinary resource instead (what the system loads by
+// id: the window's icon, the clipboard box's icon, the About picture, at
+// 100 %) is loaded as such.
 #pragma once
 #include <windows.h>
 

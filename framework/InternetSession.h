@@ -1,27 +1,21 @@
 // WinINet through owning objects: a session (InternetOpenA), and an HTTP
 // request made from a URL (InternetConnectA, HttpOpenRequestA) that is sent
-// and then read as its data arrives.
+// and then read as its data arrives. WinINet itself is loaded at run time
+// (framework/WinInetApi.h); without it there is no session.
 #pragma once
 #include <windows.h>
-#include <wininet.h>
 
 #include <memory>
+#include <mutex>
 #include <string>
 
-#include "framework/UniqueHandle.h"
-
-struct InternetHandleTraits {
-    using Handle = HINTERNET;
-    static Handle Empty() { return nullptr; }
-    bool Close(Handle handle) const { return ::InternetCloseHandle(handle) != FALSE; }
-};
-using CInternetHandle = CUniqueHandle<InternetHandleTraits>;
+#include "framework/WinInetApi.h"
 
 // One GET request on its own connection to the server.
 class CHttpFile {
 public:
-    CHttpFile(CInternetHandle connection, CInternetHandle request)
-        : m_connection(std::move(connection)), m_request(std::move(request)) {}
+    CHttpFile(std::shared_ptr<const WinInetApi> api, CInternetHandle connection, CInternetHandle request)
+        : m_api(std::move(api)), m_connection(std::move(connection)), m_request(std::move(request)) {}
 
     // A number option of this request, such as INTERNET_OPTION_RECEIVE_TIMEOUT
     // in milliseconds; set before SendRequest. False if refused.
@@ -34,12 +28,17 @@ public:
     // then reads what has arrived, at most `count` bytes. `read` is 0 at the
     // end of the data; false when the connection failed or timed out.
     bool Read(void* buffer, DWORD count, DWORD& read);
-    void Close() {
-        m_request.Close();
-        m_connection.Close();
-    }
+    // Closes the request and its connection. Also from another thread while
+    // a call above waits on them: closing the handle a call is blocked on is
+    // WinINet's way to make that call return, and every later call fails.
+    void Close();
 
 private:
+    // The request's handle, null once closed.
+    HINTERNET Request() const;
+
+    const std::shared_ptr<const WinInetApi> m_api;  // first: unloaded after the handles are closed
+    mutable std::mutex m_lock;                      // guards the two owners below
     // The request goes before its connection.
     CInternetHandle m_connection;
     CInternetHandle m_request;
@@ -63,5 +62,6 @@ public:
     std::unique_ptr<CHttpFile> OpenHttpRequest(const std::string& url, DWORD flags, DWORD_PTR context = 1);
 
 private:
+    const std::shared_ptr<const WinInetApi> m_api;  // first: unloaded after the session is closed
     CInternetHandle m_session;
 };

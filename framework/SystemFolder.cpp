@@ -28,6 +28,13 @@ HMODULE LoadSystemLibrary(const char* fileName) {
     return path.empty() ? nullptr : ::LoadLibraryA(path.c_str());
 }
 
+void LoadDllsFromSystemFolderOnly() {
+    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+    const auto setDefault = ProcAddress<SetDefaultDllDirectoriesFunction>(::GetModuleHandleA("kernel32.dll"),
+                                                                          "SetDefaultDllDirectories");
+    if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 SystemCommand SystemProgramCommand(const char* fileName, const std::string& arguments) {
     SystemCommand command;
     command.program = SystemFolderPath(fileName);

@@ -12,6 +12,12 @@ std::string SystemFolderPath(const char* fileName);
 // Loads a DLL from the system folder only; null when it is not there.
 HMODULE LoadSystemLibrary(const char* fileName);
 
+// From now on DLLs loaded by name, by this program or by the system's DLLs
+// on its behalf, come from the system folder only, never from the program's
+// folder or the current one. Does nothing where the system lacks the call
+// (Windows 7 without its 2011 loader update).
+void LoadDllsFromSystemFolderOnly();
+
 // An entry point of a loaded DLL as the function type it has; null when the
 // module or the name is missing.
 template <class Function>

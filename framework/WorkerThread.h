@@ -84,6 +84,10 @@ public:
         return std::exchange(m_mailbox->result, std::nullopt);
     }
 
+    // True once no run is under way (or none was ever started), waiting at
+    // most `ms` for the one under way and any asked for meanwhile.
+    bool Wait(DWORD ms) const { return !m_thread || m_thread->Wait(ms); }
+
     // True while a run is under way.
     bool Running() const {
         if (!m_mailbox) return false;

@@ -4,13 +4,16 @@
 
 #include "app/outputs/SaveName.h"
 #include "framework/FileDialog.h"
+#include "framework/WinApp.h"
 
 namespace {
 
 bool MayReplace(const char* title, const std::string& path) {
     if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
     const std::string question = path + " already exists.\nDo you want to replace it?";
-    return ::MessageBoxA(nullptr, question.c_str(), title, MB_YESNO | MB_ICONWARNING) == IDYES;
+    // Owned as the save dialog was, so the main window takes no input while
+    // the question is up.
+    return ::MessageBoxA(AfxGetSafeOwner(nullptr), question.c_str(), title, MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
 }  // namespace

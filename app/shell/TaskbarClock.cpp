@@ -21,22 +21,49 @@ ClockChain FindClockChain() {
     return chain;
 }
 
-// The clock's state as the first copy found it.
-enum ClockState : LONG { kNoClock = 0, kShown = 1, kHidden = 2 };
+// How the first copy found the clock; unmarked until a copy has seen it.
+enum ClockState : LONG { kUnmarked = 0, kShown = 1, kHidden = 2 };
 
 // The clock's own visibility, whatever the taskbar around it does (an
 // auto-hidden taskbar still has a shown clock).
-ClockState CurrentState() {
-    const ClockChain chain = FindClockChain();
-    if (!chain.clock) return kNoClock;
-    return (::GetWindowLongA(chain.clock, GWL_STYLE) & WS_VISIBLE) ? kShown : kHidden;
+ClockState StateOf(HWND clock) { return (::GetWindowLongA(clock, GWL_STYLE) & WS_VISIBLE) ? kShown : kHidden; }
+
+// What the first copy found is written on the clock window itself: the
+// shared record ends with the last copy that has it open, so a copy killed
+// while alone would take it along, but the mark lasts as long as that
+// clock. A new taskbar's clock carries none.
+constexpr char kFoundStateMark[] = "Tallvox.ClockFoundState";
+
+ClockState FoundState(HWND clock) {
+    return static_cast<ClockState>(reinterpret_cast<INT_PTR>(::GetPropA(clock, kFoundStateMark)));
 }
 
-void SetClockShown(bool shown) {
-    const ClockChain chain = FindClockChain();
-    if (!chain.clock) return;
+// Marks the clock with its state unless a copy (running, or one that ended
+// without letting go) already did; false when it can't be marked.
+bool MarkFoundState(HWND clock) {
+    if (FoundState(clock) != kUnmarked) return true;
+    return ::SetPropA(clock, kFoundStateMark, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(StateOf(clock)))) != FALSE;
+}
+
+void SetClockShown(const ClockChain& chain, bool shown) {
     ::ShowWindow(chain.clock, shown ? SW_SHOWDEFAULT : SW_HIDE);
     ::PostMessageA(chain.tray, WM_SIZE, 0, 0);
+}
+
+// Hides the clock there is, marked first with how it was found; a clock that
+// can't be marked is left alone, since it could not be given back.
+void HideClock() {
+    const ClockChain chain = FindClockChain();
+    if (chain.clock && MarkFoundState(chain.clock)) SetClockShown(chain, false);
+}
+
+// Shows the clock again if it was shown when found, and takes the mark off.
+void GiveClockBack() {
+    const ClockChain chain = FindClockChain();
+    if (!chain.clock) return;
+    const ClockState found = FoundState(chain.clock);
+    ::RemovePropA(chain.clock, kFoundStateMark);
+    if (found == kShown) SetClockShown(chain, true);
 }
 
 // A running copy: its process id and when it started, so that an id reused
@@ -68,15 +95,13 @@ bool IsRunning(const Holder& holder) {
 
 constexpr LONG kMaxHolders = 64;
 
-// The record every copy shares; a new mapping starts zeroed: no clock seen,
-// nobody holding.
+// The record every copy shares; a new mapping starts zeroed: nobody holding.
 struct ClockRecord {
-    LONG firstState;
     LONG holderCount;
     Holder holders[kMaxHolders];
 };
 
-constexpr char kRecordName[] = "Local\\Tallvox.TaskbarClock.Record";
+constexpr char kRecordName[] = "Local\\Tallvox.TaskbarClock.Holders";
 constexpr char kLockName[] = "Local\\Tallvox.TaskbarClock.Lock";
 // Held only for a few window calls; a copy stuck longer than this is not
 // waited for.
@@ -146,21 +171,15 @@ void CTaskbarClock::Hide() {
     }
     CSharedRecord::Guard guard(*m_record);
     ClockRecord& record = guard.Record();
-    // The first to take hold remembers how the clock was; later copies find
-    // it hidden by the first and must not take that for the user's choice.
-    if (record.holderCount == 0) record.firstState = CurrentState();
     if (record.holderCount < kMaxHolders) record.holders[record.holderCount++] = ThisCopy();
     m_bHolding = true;
-    SetClockShown(false);
+    HideClock();
 }
 
 void CTaskbarClock::HideAgain() {
     if (!m_bHolding) return;
     CSharedRecord::Guard guard(*m_record);
-    ClockRecord& record = guard.Record();
-    // No clock when the first copy started: this is the first one seen.
-    if (record.firstState == kNoClock) record.firstState = CurrentState();
-    SetClockShown(false);
+    HideClock();
 }
 
 void CTaskbarClock::Restore() {
@@ -173,10 +192,5 @@ void CTaskbarClock::Restore() {
     for (LONG i = 0; i < record.holderCount; ++i)
         if (record.holders[i].pid != self.pid) record.holders[kept++] = record.holders[i];
     record.holderCount = kept;
-    if (kept > 0) return;  // another copy still shows its clock there
-    const LONG first = record.firstState;
-    record.firstState = kNoClock;
-    if (first == kShown) SetClockShown(true);
+    if (kept == 0) GiveClockBack();  // else another copy still shows its clock there
 }
-
-

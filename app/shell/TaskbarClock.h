@@ -8,10 +8,12 @@
 // Keeps the taskbar clock hidden while this copy of the program holds it, and
 // gives it back as it was found: a clock that was already hidden when the
 // first copy started stays hidden. Every copy running in the session shares
-// one small record (a named file mapping under a named mutex) that keeps the
-// clock's first state and lists the copies holding it; the last one to let go
-// restores it. A copy that ended without letting go (killed, crashed) no
-// longer counts. Nothing happens where the taskbar has no such clock (another
+// one small record (a named file mapping under a named mutex) listing the
+// copies holding the clock; the clock's first state is marked on the clock
+// window itself, and the last copy to let go restores it. A copy that ended
+// without letting go (killed, crashed) no longer counts, and the mark it left
+// outlives it: the next copy to let go last gives the clock back as that copy
+// found it. Nothing happens where the taskbar has no such clock (another
 // shell, no taskbar). After hiding or showing, the taskbar is asked to lay
 // out its notification area again.
 class CTaskbarClock {

@@ -45,20 +45,50 @@ void RunUpdateCheck(CUpdateCheck::Shared& check) {
     check.finished = true;
 }
 
+// One download, shared by the thread that waits for it and the worker that
+// makes it, which may outlive the wait.
+struct VersionDownload {
+    CInternetSession session{"Tallvox"};
+    std::unique_ptr<CHttpFile> file;  // after the session: closed before it
+    bool ok = false;                  // the worker's answer, read once it has ended
+    std::string bytes;
+};
+
+// Sends the request and reads the answer, within the receive limit in all.
+bool ReadVersionFile(CHttpFile& file, const UpdateTimeLimits& limits, std::string& bytes) {
+    // An error page (a missing file, a portal's login page) names no version.
+    if (!file.SendRequest() || file.StatusCode() != HTTP_STATUS_OK) return false;
+
+    const ULONGLONG deadline = ::GetTickCount64() + limits.receive;
+    char buffer[kMaxVersionFileBytes + 1];
+    DWORD got = 0;
+    while (got < sizeof buffer) {
+        DWORD read = 0;
+        if (!file.Read(buffer + got, static_cast<DWORD>(sizeof buffer - got), read)) return false;
+        if (read == 0) break;  // the end of the answer
+        got += read;
+        // A server that sends a byte now and then is abandoned all the same.
+        if (::GetTickCount64() > deadline) return false;
+    }
+    if (got > kMaxVersionFileBytes) return false;
+    bytes.assign(buffer, got);
+    return true;
+}
+
 }  // namespace
 
 bool FetchVersionFile(const std::string& url, const UpdateTimeLimits& limits, std::string& answer) {
     answer.clear();
-    CInternetSession session("Tallvox");
+    const auto download = std::make_shared<VersionDownload>();
     // One attempt: each retry would take another connect limit.
-    session.SetOption(INTERNET_OPTION_CONNECT_RETRIES, 1);
+    download->session.SetOption(INTERNET_OPTION_CONNECT_RETRIES, 1);
     // Fresh from the server, kept nowhere, and nothing that could ask the
     // user anything or follow the server elsewhere.
     const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE |
                         INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTH | INTERNET_FLAG_NO_UI |
                         INTERNET_FLAG_NO_AUTO_REDIRECT;
-    const std::unique_ptr<CHttpFile> file = session.OpenHttpRequest(url, flags);
-    if (!file) return false;
+    download->file = download->session.OpenHttpRequest(url, flags);
+    if (!download->file) return false;
     // On the request itself: Wine's WinINet does not pass a session's
     // limits on to its requests.
     const struct {
@@ -69,25 +99,25 @@ bool FetchVersionFile(const std::string& url, const UpdateTimeLimits& limits, st
         {INTERNET_OPTION_RECEIVE_TIMEOUT, limits.receive},
     };
     for (const auto& o : limitOptions) {
-        session.SetOption(o.option, o.value);
-        file->SetOption(o.option, o.value);
+        download->session.SetOption(o.option, o.value);
+        download->file->SetOption(o.option, o.value);
     }
-    // An error page (a missing file, a portal's login page) names no version.
-    if (!file->SendRequest() || file->StatusCode() != HTTP_STATUS_OK) return false;
 
-    const ULONGLONG deadline = ::GetTickCount64() + limits.receive;
-    char buffer[kMaxVersionFileBytes + 1];
-    DWORD got = 0;
-    while (got < sizeof buffer) {
-        DWORD read = 0;
-        if (!file->Read(buffer + got, static_cast<DWORD>(sizeof buffer - got), read)) return false;
-        if (read == 0) break;  // the end of the answer
-        got += read;
-        // A server that sends a byte now and then is abandoned all the same.
-        if (::GetTickCount64() > deadline) return false;
+    // The exchange runs on a worker, waited for until the whole limit. Then
+    // its request is closed, which makes the call it is blocked in return,
+    // and it is not waited for any longer: under Wine a handshake the server
+    // never answers holds the call for minutes, closed or not.
+    CWorkerThread worker;
+    const auto exchange = [download, limits] {
+        download->ok = ReadVersionFile(*download->file, limits, download->bytes);
+    };
+    if (!worker.Start(exchange)) return false;
+    if (!worker.Wait(limits.whole)) {
+        download->file->Close();
+        return false;
     }
-    if (got > kMaxVersionFileBytes) return false;
-    answer.assign(buffer, got);
+    if (!download->ok) return false;
+    answer = download->bytes;
     return true;
 }
 

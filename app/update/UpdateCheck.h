@@ -13,10 +13,13 @@ extern const char kOwnVersion[];
 
 // Time limits of one check, in milliseconds. WinINet applies its receive
 // limit to each wait for data, not to the whole answer, so the body of the
-// answer is also given `receive` in all before the check gives up.
+// answer is also given `receive` in all before the check gives up. Some
+// waits no WinINet limit covers (a TLS handshake the server never answers):
+// the check ends after `whole` whatever WinINet does.
 struct UpdateTimeLimits {
     DWORD connect = 15000;
     DWORD receive = 15000;
+    DWORD whole = 15000;
 };
 
 // A version file is one short line; a longer answer is something else (a
@@ -25,7 +28,8 @@ constexpr std::size_t kMaxVersionFileBytes = 512;
 
 // Downloads the version file once, bypassing every cache: true with its bytes
 // when the server answered 200 with at most kMaxVersionFileBytes of them
-// within the time limits.
+// within the time limits. Returns within `whole`; a download WinINet still
+// holds then is closed and let go.
 bool FetchVersionFile(const std::string& url, const UpdateTimeLimits& limits, std::string& answer);
 
 // True when the version file at `url` names a version strictly newer than

@@ -264,7 +264,7 @@ void BM_KeyedCopyFloor(benchmark::State& state)
     {
         ServerCpu server(state);
         for (auto _ : state)
-            ::TransparentBlt(screen, 0, 0, face.cx, face.cy, canvas, 0, 0, face.cx, face.cy, kKey);
+            ::GdiTransparentBlt(screen, 0, 0, face.cx, face.cy, canvas, 0, 0, face.cx, face.cy, kKey);
     }
     ::ReleaseDC(window.Clock(), screen);
     state.SetLabel(std::to_string(face.cx) + " px");

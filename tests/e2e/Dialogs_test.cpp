@@ -190,6 +190,21 @@ TEST(Dialogs, AboutShowsTheTitleFeaturesAndAHomepageButton) {
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
+// What the system loads from the program by id stays an ordinary resource,
+// not packed art: the window's and the notification area's icon, the
+// clipboard box's MB_USERICON, the About template's picture.
+TEST(Dialogs, PicturesTheSystemLoadsByIdAreOrdinaryResources) {
+    const HMODULE program = ::LoadLibraryExA(TallvoxProcess::ProgramPath().c_str(), nullptr,
+                                             LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(nullptr, program);
+    for (int icon : {IDR_MAINFRAME, IDI_ADJUST})
+        EXPECT_NE(nullptr, ::LoadIconA(program, MAKEINTRESOURCEA(icon))) << icon;
+    const HANDLE about = ::LoadImageA(program, MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP, 0, 0, 0);
+    EXPECT_NE(nullptr, about);
+    ::DeleteObject(about);
+    ::FreeLibrary(program);
+}
+
 // Every modal the program opens belongs to the main window, which takes no
 // input until the modal is gone: no second About from the menu behind the
 // first, no "Exit" that waits on a forgotten dialog, no chooser beneath an

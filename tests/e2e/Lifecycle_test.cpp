@@ -225,19 +225,24 @@ TEST(Lifecycle, WithTwoCopiesTheClockComesBackWhenTheLastEnds) {
     }
 }
 
-// A copy that was killed no longer counts: the one still running gives the
-// clock back when it ends.
+// A copy that was killed no longer counts: the one still running, or the
+// next one started after it, gives the clock back when it ends.
 TEST(Lifecycle, ACopyThatWasKilledDoesNotKeepTheClockHidden) {
-    TaskbarStandIn taskbar;
-    TallvoxProcess survivor("clock-survivor");
-    {
-        TallvoxProcess killed("clock-killed");
-        ASSERT_TRUE(killed.Start());
-        ASSERT_TRUE(survivor.Start());
-    }  // terminated without letting go
-    EXPECT_FALSE(ClockShown(taskbar));
-    EXPECT_EQ(static_cast<DWORD>(IDOK), survivor.EndWithEscape());
-    EXPECT_TRUE(ClockShown(taskbar));
+    for (bool killedAlone : {false, true}) {
+        SCOPED_TRACE(killedAlone ? "killed alone, another started later" : "killed beside another copy");
+        TaskbarStandIn taskbar;
+        TallvoxProcess next(killedAlone ? "clock-next" : "clock-survivor");
+        {
+            TallvoxProcess killed(killedAlone ? "clock-killed-alone" : "clock-killed");
+            ASSERT_TRUE(killed.Start());
+            ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !ClockShown(taskbar); }, 3000));
+            if (!killedAlone) ASSERT_TRUE(next.Start());
+        }  // terminated without letting go
+        EXPECT_FALSE(ClockShown(taskbar));
+        if (killedAlone) ASSERT_TRUE(next.Start());
+        EXPECT_EQ(static_cast<DWORD>(IDOK), next.EndWithEscape());
+        EXPECT_TRUE(ClockShown(taskbar));
+    }
 }
 
 // A restarted Explorer brings a new taskbar with its clock shown: Tallvox

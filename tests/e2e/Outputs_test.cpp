@@ -93,6 +93,21 @@ TEST(Outputs, ABareNameBecomesNameTxtAndAnExistingOneIsOnlyReplacedWhenTheUserSa
     ASSERT_TRUE(PressDialogButton(written, IDNO));
     EXPECT_EQ(0u, tallvox.ReadFile("notes.txt").rfind(" - Uptime : ", 0));
     EXPECT_FALSE(tallvox.FileExists("notes.txt.txt"));
+
+    // Another extension gets ".txt" here, and the question about the name so
+    // taken is the program's own, owned by the main window, which takes no
+    // input meanwhile; "No" brings the dialog back.
+    tallvox.WriteFile("notes.log.txt", "my log\r\n");
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_SAVE_REPORT, 0);
+    ASSERT_TRUE(SaveAsInDialog(WaitForProgramDialog(tallvox.Window()), notes + ".log"));
+    const HWND own = WaitForProgramDialog(tallvox.Window());
+    ASSERT_NE(nullptr, own);
+    EXPECT_EQ(notes + ".log.txt already exists.\nDo you want to replace it?", MessageBoxText(own));
+    EXPECT_EQ(tallvox.Window(), ::GetWindow(own, GW_OWNER));
+    EXPECT_FALSE(::IsWindowEnabled(tallvox.Window()));
+    ASSERT_TRUE(PressDialogButton(own, IDNO));
+    ASSERT_TRUE(PressDialogButton(WaitForProgramDialog(tallvox.Window()), IDCANCEL));
+    EXPECT_EQ("my log\r\n", tallvox.ReadFile("notes.log.txt"));
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 

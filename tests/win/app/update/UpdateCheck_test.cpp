@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -45,12 +46,15 @@ public:
     LocalHttpServer(int status, std::string body) : LocalHttpServer(Answer{status, std::move(body)}) {}
     ~LocalHttpServer() {
         m_stop = true;
+        ::shutdown(m_client, SD_BOTH);  // a client still connected is let go
         ::closesocket(m_listener);
         m_thread.join();
         ::WSACleanup();
     }
 
-    std::string Url() const { return "http://127.0.0.1:" + std::to_string(m_port) + "/Update_Tallvox.txt"; }
+    std::string Url(const char* scheme = "http") const {
+        return std::string(scheme) + "://127.0.0.1:" + std::to_string(m_port) + "/Update_Tallvox.txt";
+    }
     int Requests() const { return m_requests; }
 
 private:
@@ -58,6 +62,7 @@ private:
         while (!m_stop) {
             SOCKET client = ::accept(m_listener, nullptr, nullptr);
             if (client == INVALID_SOCKET) return;
+            m_client = client;
             std::string request;
             char buffer[1024];
             while (request.find("\r\n\r\n") == std::string::npos) {
@@ -103,11 +108,12 @@ private:
     int m_port = 0;
     std::atomic<bool> m_stop{false};
     std::atomic<int> m_requests{0};
+    std::atomic<SOCKET> m_client{INVALID_SOCKET};
     std::thread m_thread;
 };
 
 // Short limits keep the tests of slow servers fast.
-const UpdateTimeLimits kTestLimits{1000, 500};
+const UpdateTimeLimits kTestLimits{1000, 500, 2000};
 
 bool WaitUntilFinished(const CUpdateCheck& check, DWORD milliseconds) {
     const ULONGLONG end = ::GetTickCount64() + milliseconds;
@@ -187,6 +193,23 @@ TEST(UpdateCheck, ASilentOrTricklingServerIsAbandonedAfterTheTimeLimit) {
         EXPECT_GE(took, 400u) << "trickle " << answer.trickleMs;
         EXPECT_LT(took, 3000u) << "trickle " << answer.trickleMs;
     }
+}
+
+// Over TLS, a server that takes the connection and never answers the
+// handshake holds WinINet where none of its limits reach; the fetch ends at
+// the whole limit all the same.
+TEST(UpdateCheck, AServerThatNeverAnswersTheHandshakeIsLeftAtTheWholeLimit) {
+    Answer silent;
+    silent.silent = true;
+    LocalHttpServer server(silent);
+    const auto fetched = std::make_shared<bool>(true);
+    CWorkerThread fetch;
+    ASSERT_TRUE(fetch.Start([url = server.Url("https"), fetched] {
+        std::string answer;
+        *fetched = FetchVersionFile(url, kTestLimits, answer);
+    }));
+    ASSERT_TRUE(fetch.Wait(kTestLimits.whole + 5000)) << "still held by the server";
+    EXPECT_FALSE(*fetched);
 }
 
 TEST(UpdateCheck, ASlowButSteadyServerIsHeardOut) {
