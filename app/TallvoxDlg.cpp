@@ -6,6 +6,7 @@
 
 #include "app/autorun/AutorunDlg.h"
 #include "app/Credits.h"
+#include "app/history/HistoryDlg.h"
 #include "app/LayoutMath.h"
 #include "app/SkinTable.h"
 #include "app/shell/TaskbarClock.h"
@@ -93,6 +94,7 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnCommand(ID_DATE_TIME_PANEL, &msg::Void<T, &T::OpenDateTimeProperties>),
         OnCommand(ID_SCREENSHOT, &msg::Void<T, &T::TakeScreenshot>),
         OnCommand(ID_AUTORUN, &msg::Void<T, &T::ShowAutorunDialog>),
+        OnCommand(ID_HISTORY, &msg::Void<T, &T::ShowHistoryDialog>),
         OnCommand(ID_ABOUT, &msg::Void<T, &T::OnAbout>),
     };
     static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
@@ -211,7 +213,7 @@ void CTallvoxDlg::InitMainWindow() {
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
     const InstallDateQuery query = m_queryInstallDate;
     m_installDateJob.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, [query] { return AskInstallDate(query); });
-    m_factTips.Attach(m_hWnd, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
+    m_factTips.Attach(m_hWnd, IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
 
     // Whole, however long: a folder cut short would be some other folder.
     m_strHelpPath = FileInFolder(m_strModuleDir, "Help.txt");
@@ -253,6 +255,7 @@ BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
         {VK_RETURN, &T::TakeScreenshot},
         {VK_DOWN, &T::OnMinimize},
         {'A', &T::ShowAutorunDialog},
+        {'H', &T::ShowHistoryDialog},
         {'U', &T::SayUptime},
         {'B', &T::SayBootTime},
         {'D', &T::SayCurrentTime},
@@ -426,6 +429,11 @@ void CTallvoxDlg::OnExit() { OnOK(); }
 
 void CTallvoxDlg::ShowAutorunDialog() {
     CAutorunDlg dialog(nullptr);
+    dialog.DoModal();
+}
+
+void CTallvoxDlg::ShowHistoryDialog() {
+    CHistoryDlg dialog(m_settings);
     dialog.DoModal();
 }
 

@@ -131,6 +131,7 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
         {ID_AUTORUN, "Auto Run", IDI_AUTORUN_ENABLE},
         {ID_ALWAYS_ON_TOP, "Always on top", IDI_ALWAYS_ON_TOP},
         {ID_HELP_WIZARD, "Wizard", IDI_HELP_WIZARD},
+        {ID_HISTORY, "History...", IDR_MAINFRAME},
         {ID_ABOUT, "About Tallvox...", IDI_ABOUT},
     };
     AppendItems(*misc, m_menuIcons, kMisc, m_settings.m_bTopMost ? ID_ALWAYS_ON_TOP : 0);
