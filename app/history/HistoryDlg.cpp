@@ -116,8 +116,10 @@ BOOL CHistoryDlg::PreTranslateMessage(MSG* msg) {
 TextTable CHistoryDlg::SelectedRows() const {
     TextTable selected = {m_rows[0]};
     for (int i = ListView_GetNextItem(List(), -1, LVNI_SELECTED); i >= 0;
-         i = ListView_GetNextItem(List(), i, LVNI_SELECTED))
-        if (static_cast<std::size_t>(i) + 1 < m_rows.size()) selected.push_back(m_rows[static_cast<std::size_t>(i) + 1]);
+         i = ListView_GetNextItem(List(), i, LVNI_SELECTED)) {
+        const std::size_t row = static_cast<std::size_t>(i) + 1;
+        if (row < m_rows.size()) selected.push_back(m_rows[row]);
+    }
     return selected.size() > 1 ? selected : m_rows;
 }
 

@@ -445,9 +445,9 @@ TEST(CommandLine, EachSignOfAPendingRestartAloneIsTold) {
         const CommandRun history = RunWithPipes(Exe(folder), "--history", folder.Folder());
         EXPECT_EQ(0u, history.exitCode);
         EXPECT_FALSE(history.windowSeen);
-        EXPECT_EQ(std::string("The System event log could not be read.\r\n") +
-                      (c.reason ? std::string("Restart pending (") + c.reason + ")" : "No restart is pending.") + "\r\n",
-                  history.out);
+        const std::string pendingLine =
+            c.reason ? std::string("Restart pending (") + c.reason + ")" : "No restart is pending.";
+        EXPECT_EQ("The System event log could not be read.\r\n" + pendingLine + "\r\n", history.out);
     }
 }
 
