@@ -3,6 +3,10 @@
 #include "facts/AwakeTime.h"
 #include "facts/InstallHistoryReader.h"
 #include "facts/LineTips.h"
+#include "facts/PendingRestartReader.h"
+#include "facts/SystemHistory.h"
+#include "facts/SystemHistoryReader.h"
+#include "facts/SystemHistoryText.h"
 #include "facts/SystemLogReader.h"
 
 namespace {
@@ -11,19 +15,26 @@ namespace {
 // hibernated meanwhile.
 const uint64_t kSleptSeconds = 2;
 
+// How long the uptime line's tip stands before it is made again.
+const int64_t kUptimeTipSeconds = 60;
+
 }  // namespace
 
 FactTipSources FactTipSources::System() {
     FactTipSources sources;
-    sources.readStarts = [] { return StartFactsReading{ReadSystemLogStarts(), ReadInstallDateValues()}; };
+    sources.readStarts = [] {
+        return StartFactsReading{ReadSystemLogStarts(), ReadInstallDateValues(), ReadSystemHistoryEvents(),
+                                 ReadPendingRestart()};
+    };
     sources.readAwakeSeconds = [] { return ReadAwakeSeconds(); };
     return sources;
 }
 
 CFactTips::CFactTips(FactTipSources sources) : m_sources(std::move(sources)) {}
 
-void CFactTips::Attach(HWND window, UINT bootLineId, UINT installLineId) {
+void CFactTips::Attach(HWND window, UINT uptimeLineId, UINT bootLineId, UINT installLineId) {
     if (!m_tips.Create(window)) return;
+    m_uptimeLineId = uptimeLineId;
     m_bootLineId = bootLineId;
     m_installLineId = installLineId;
     StartReading();
@@ -44,7 +55,10 @@ void CFactTips::StartReading() {
 
 void CFactTips::Refresh(uint64_t tickMilliseconds, int64_t now, std::optional<int64_t> shownInstall) {
     if (!m_tips.GetSafeHwnd()) return;
-    if (std::optional<StartFactsReading> reading = m_reading.Take()) m_found = std::move(reading);
+    if (std::optional<StartFactsReading> reading = m_reading.Take()) {
+        m_found = std::move(reading);
+        m_uptimeTipMadeAt.reset();
+    }
 
     const uint64_t uptime = tickMilliseconds / 1000;
     const std::optional<uint64_t> awake = m_sources.readAwakeSeconds();
@@ -66,7 +80,19 @@ void CFactTips::Refresh(uint64_t tickMilliseconds, int64_t now, std::optional<in
         current = CurrentInstallDate(m_found->installs, shownInstall);
     }
     const int64_t bootTime = now - static_cast<int64_t>(uptime);
+    m_tips.SetToolText(m_uptimeLineId, UptimeTipAt(now));
     m_tips.SetToolText(m_bootLineId, BootLineTip(bootTime, lastStart, awake));
     m_tips.SetToolText(m_installLineId, InstallDateLineTip(original, current));
     m_tips.FollowTools();
+}
+
+// Building the history from a busy log takes a millisecond or two: not on
+// every tick. A clock set back makes it again at once.
+const std::string& CFactTips::UptimeTipAt(int64_t now) {
+    if (!m_found) return m_uptimeTip;
+    if (m_uptimeTipMadeAt && now >= *m_uptimeTipMadeAt && now - *m_uptimeTipMadeAt < kUptimeTipSeconds)
+        return m_uptimeTip;
+    m_uptimeTip = HistoryTip(BuildSystemHistory(m_found->history, now), m_found->pending);
+    m_uptimeTipMadeAt = now;
+    return m_uptimeTip;
 }

@@ -6,6 +6,7 @@
 
 #include "app/autorun/AutorunDlg.h"
 #include "app/Credits.h"
+#include "app/history/HistoryDlg.h"
 #include "app/LayoutMath.h"
 #include "app/SkinTable.h"
 #include "app/shell/TaskbarClock.h"
@@ -93,6 +94,7 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnCommand(ID_DATE_TIME_PANEL, &msg::Void<T, &T::OpenDateTimeProperties>),
         OnCommand(ID_SCREENSHOT, &msg::Void<T, &T::TakeScreenshot>),
         OnCommand(ID_AUTORUN, &msg::Void<T, &T::ShowAutorunDialog>),
+        OnCommand(ID_HISTORY, &msg::Void<T, &T::ShowHistoryDialog>),
         OnCommand(ID_ABOUT, &msg::Void<T, &T::OnAbout>),
     };
     static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
@@ -224,7 +226,7 @@ void CTallvoxDlg::InitLines() {
     m_strInstallDateLine = "- OS Installation Date: " + Facts().installDate;
     m_lineInstallDate.SetWindowText(m_strInstallDateLine);
     StartInstallDateQuery();
-    m_factTips.Attach(m_hWnd, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
+    m_factTips.Attach(m_hWnd, IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
 }
 
 void CTallvoxDlg::ApplyWindowSettings() {
@@ -262,6 +264,7 @@ BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
         {VK_RETURN, &T::TakeScreenshot},
         {VK_DOWN, &T::OnMinimize},
         {'A', &T::ShowAutorunDialog},
+        {'H', &T::ShowHistoryDialog},
         {'U', &T::SayUptime},
         {'B', &T::SayBootTime},
         {'D', &T::SayCurrentTime},
@@ -450,6 +453,11 @@ void CTallvoxDlg::OnExit() { OnOK(); }
 
 void CTallvoxDlg::ShowAutorunDialog() {
     CAutorunDlg dialog(nullptr);
+    dialog.DoModal();
+}
+
+void CTallvoxDlg::ShowHistoryDialog() {
+    CHistoryDlg dialog(m_settings);
     dialog.DoModal();
 }
 

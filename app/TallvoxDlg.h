@@ -62,6 +62,7 @@ public:
     void OpenDateTimeProperties();
     void TakeScreenshot();
     void ShowAutorunDialog();
+    void ShowHistoryDialog();
     void OnAbout();
 
     // The right-click menu, in its current state (check marks, entries).
@@ -207,7 +208,7 @@ private:
     CBitmap m_bmpCapture;
     CClipboardOffer m_offerCapture;
     CMenuIcons m_menuIcons;  // loaded once, copied into every menu built
-    CFactTips m_factTips;  // hover tips of the boot-time and installation-date lines
+    CFactTips m_factTips;  // hover tips of the uptime, boot-time and installation-date lines
 
     int m_nDpi = 0;  // 0 until known: WM_SIZE comes before WM_INITDIALOG
 

@@ -90,6 +90,7 @@ const Item kMisc[] = {
     {ID_AUTORUN, "Auto Run", IDI_AUTORUN_ENABLE},
     {ID_ALWAYS_ON_TOP, "Always on top", IDI_ALWAYS_ON_TOP},
     {ID_HELP_WIZARD, "Wizard", IDI_HELP_WIZARD},
+    {ID_HISTORY, "History...", IDR_MAINFRAME},
     {ID_ABOUT, "About Tallvox...", IDI_ABOUT},
 };
 

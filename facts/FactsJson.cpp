@@ -65,6 +65,11 @@ std::string BuildFactsJson(const MachineFacts& facts) {
     json.Add("last_start", facts.lastStart);
     json.Add("last_start_kind", facts.lastStartKind);
     json.Add("install_elapsed", facts.installElapsed);
+    json.AddRaw("restart_pending", facts.restartPendingReasons.empty() ? "false" : "true");
+    std::string reasons;
+    for (const std::string& reason : facts.restartPendingReasons)
+        reasons += (reasons.empty() ? "" : ", ") + JsonString(reason);
+    json.AddRaw("restart_pending_reasons", "[" + reasons + "]");
     return json.Text();
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "facts/TimeTypes.h"
 
@@ -17,11 +18,14 @@ struct MachineFacts {
     std::optional<std::string> lastStart;
     std::optional<std::string> lastStartKind;
     std::optional<std::string> installElapsed;
+    // Why a restart is pending (PendingRestartReasons); none: no restart is.
+    std::vector<std::string> restartPendingReasons;
 };
 
 // The keys in this order: version, uptime_seconds, awake_seconds, boot_time,
 // install_date, original_install_date, last_start, last_start_kind,
-// install_elapsed. One key a line, lines ending in CR LF.
+// install_elapsed, restart_pending, restart_pending_reasons. One key a line,
+// lines ending in CR LF.
 std::string BuildFactsJson(const MachineFacts& facts);
 
 // A JSON string literal: quoted, with quote, backslash and control

@@ -7,6 +7,8 @@
 #include "facts/AwakeTime.h"
 #include "facts/InstallDateQuery.h"
 #include "facts/InstallHistoryReader.h"
+#include "facts/PendingRestartReader.h"
+#include "facts/SystemHistoryReader.h"
 #include "facts/SystemLogReader.h"
 #include "facts/SystemNames.h"
 
@@ -38,5 +40,12 @@ FactReadings ReadAllFacts() {
     readings.awakeSeconds = ReadAwakeSeconds();
     readings.originalInstall = OriginalInstallDate(ReadInstallDateValues());
     readings.lastStart = DecideLastStart(ReadSystemLogStarts());
+    readings.pendingRestart = ReadPendingRestart();
     return readings;
+}
+
+SystemHistory ReadSystemHistory() {
+    // The present moment once the log is read: nothing read is newer.
+    const SystemLogEvents log = ReadSystemHistoryEvents();
+    return BuildSystemHistory(log, _time64(nullptr));
 }

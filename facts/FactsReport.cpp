@@ -41,7 +41,8 @@ const std::string& HelpFileText() {
         t += "- Press 'd': A voice tell you the current date-time.\r\n";
         t += "- Press 'a': Launch the Auto run dialog.\r\n";
         t += "- Press 'y': A voice tell you when your OS has been installed.\r\n";
-        t += "- Press 'z': A voice tell you for how long your OS is installed.\r\n\r\n";
+        t += "- Press 'z': A voice tell you for how long your OS is installed.\r\n";
+        t += "- H: Show the history of starts and stops.\r\n\r\n";
         t += rule + "\r\n" + rule + "\r\n" + rule + "\r\n\r\n";
         // French, in Windows-1252: \xE8 è, \xE9 é, \xEA ê, \xE0 à.
         t += "Fonctions de Tallvox:\r\n";
@@ -64,7 +65,8 @@ const std::string& HelpFileText() {
         t += "- Touche 'd': La date et l'heure sont parl\xE9" "es.\r\n";
         t += "- Touche 'a': Lance la f\xEAn\xEAtre pour le d\xE9marrage automatique avec Windows (Auto Run).\r\n";
         t += "- Touche 'y': La date-heure \xE0 laquelle le syst\xE8me a \xE9t\xE9 install\xE9 est parl\xE9.\r\n";
-        t += "- Touche 'z': Le temps \xE9" "coul\xE9 depuis l'installation du syst\xE8me.";
+        t += "- Touche 'z': Le temps \xE9" "coul\xE9 depuis l'installation du syst\xE8me.\r\n";
+        t += "- H : Afficher l'historique des d\xE9marrages et arr\xEAts.";
         return t;
     }();
     return text;

@@ -36,5 +36,6 @@ FactsSnapshot GatherFacts(const FactReadings& readings, TimeFacts& times) {
         machine.lastStart = IsoLocalTime(readings.lastStart->time);
         machine.lastStartKind = std::string(StartKindName(readings.lastStart->kind));
     }
+    machine.restartPendingReasons = PendingRestartReasons(readings.pendingRestart);
     return facts;
 }

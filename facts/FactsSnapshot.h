@@ -9,6 +9,7 @@
 
 #include "facts/FactsJson.h"
 #include "facts/LastStart.h"
+#include "facts/PendingRestart.h"
 #include "facts/TimeFacts.h"
 
 // What stands for a user or computer name that can't be read.
@@ -26,6 +27,7 @@ struct FactReadings {
     std::optional<uint64_t> awakeSeconds;
     std::optional<int64_t> originalInstall;  // seconds since 1970 UTC
     std::optional<LastStart> lastStart;
+    PendingRestart pendingRestart;
 };
 
 struct FactsSnapshot {

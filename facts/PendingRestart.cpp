@@ -16,3 +16,8 @@ std::string PendingRestartText(const PendingRestart& pending) {
     for (std::size_t i = 0; i < reasons.size(); ++i) text += (i ? ", " : "") + reasons[i];
     return text + ")";
 }
+
+std::string PendingRestartSentence(const PendingRestart& pending) {
+    const std::string text = PendingRestartText(pending);
+    return text.empty() ? "No restart is pending." : text;
+}

@@ -17,3 +17,6 @@ std::vector<std::string> PendingRestartReasons(const PendingRestart& pending);
 
 // "Restart pending (Windows Update, file rename)", or empty when none is.
 std::string PendingRestartText(const PendingRestart& pending);
+
+// The same, or "No restart is pending." when none is.
+std::string PendingRestartSentence(const PendingRestart& pending);

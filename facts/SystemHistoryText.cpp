@@ -77,24 +77,11 @@ std::string IsoOrNull(std::optional<int64_t> utc) {
     return iso ? JsonString(*iso) : std::string("null");
 }
 
-}  // namespace
-
-std::string HistoryText(const SystemHistory& history) {
-    if (!history.readable) return "The System event log could not be read.\r\n";
-    if (history.sessions.empty()) return "No start or stop was found in the System log.\r\n";
-
-    std::vector<std::vector<std::string>> rows = {{"Date", "Time", "Event", "Detail", "Up/off before"}};
-    for (const HistoryEvent& e : ListHistoryEvents(history)) {
-        const std::string before =
-            e.secondsBefore ? std::string(TimeBeforeName(e.kind)) + " " +
-                                  FormatAwakeDuration(static_cast<uint64_t>(*e.secondsBefore))
-                            : std::string();
-        rows.push_back({DateText(e.time), TimeText(e.time), HistoryEventName(e.kind), e.detail, before});
-    }
-
+// Since, the counts, the times, the longest session and the availability;
+// for a history with at least one session.
+std::string SummaryLines(const SystemHistory& history) {
     const HistorySummary s = Summarize(history, *history.since);
-    std::string text = Table(rows) + "\r\n";
-    text += "Since: " + DateText(*history.since) + " " + TimeText(*history.since) + "\r\n";
+    std::string text = "Since: " + DateText(*history.since) + " " + TimeText(*history.since) + "\r\n";
     text += "Starts: " + std::to_string(s.starts) + ", planned stops: " + std::to_string(s.plannedStops) +
             ", unexpected stops: " + std::to_string(s.unexpectedStops) + ", crashes: " + std::to_string(s.crashes) +
             "\r\n";
@@ -104,6 +91,70 @@ std::string HistoryText(const SystemHistory& history) {
     text += "Longest session: " + FormatAwakeDuration(static_cast<uint64_t>(s.longestSession)) + "\r\n";
     text += "Availability: " + (s.availabilityTenths ? PercentText(*s.availabilityTenths) + " %" : "unknown") + "\r\n";
     return text;
+}
+
+}  // namespace
+
+std::string HistoryText(const SystemHistory& history) {
+    if (!history.readable) return "The System event log could not be read.\r\n";
+    if (history.sessions.empty()) return "No start or stop was found in the System log.\r\n";
+    return Table(HistoryTable(history)) + "\r\n" + SummaryLines(history);
+}
+
+TextTable HistoryTable(const SystemHistory& history) {
+    TextTable rows = {{"Date", "Time", "Event", "Detail", "Up/off before"}};
+    for (const HistoryEvent& e : ListHistoryEvents(history)) {
+        const std::string before =
+            e.secondsBefore ? std::string(TimeBeforeName(e.kind)) + " " +
+                                  FormatAwakeDuration(static_cast<uint64_t>(*e.secondsBefore))
+                            : std::string();
+        rows.push_back({DateText(e.time), TimeText(e.time), HistoryEventName(e.kind), e.detail, before});
+    }
+    return rows;
+}
+
+std::string TabSeparated(const TextTable& rows) {
+    std::string text;
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            std::string field = row[c];
+            std::replace_if(field.begin(), field.end(), [](char ch) { return ch == '\t' || ch == '\r' || ch == '\n'; },
+                            ' ');
+            text += (c ? "\t" : "") + field;
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string CommaSeparated(const TextTable& rows) {
+    std::string text;
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string& field = row[c];
+            if (c) text += ',';
+            if (field.find_first_of(",\"\r\n") == std::string::npos) {
+                text += field;
+                continue;
+            }
+            text += '"';
+            for (char ch : field) text += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+            text += '"';
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string HistoryWindowSummary(const SystemHistory& history, const PendingRestart& pending) {
+    std::string text;
+    if (!history.readable)
+        text = "The System event log can't be read here; only the registry tells whether a restart is pending.\r\n";
+    else if (history.sessions.empty())
+        text = "No start or stop was found in the System log.\r\n";
+    else
+        text = SummaryLines(history);
+    return text + PendingRestartSentence(pending);
 }
 
 std::string HistoryJson(const SystemHistory& history) {

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "facts/PendingRestart.h"
 #include "facts/SystemHistory.h"
@@ -20,6 +21,27 @@
 //   Availability: 83.3 %
 // One sentence instead when the log can't be read or tells nothing.
 std::string HistoryText(const SystemHistory& history);
+
+// Rows of fields, the header first.
+using TextTable = std::vector<std::vector<std::string>>;
+
+// The events as the table above has them, the header first; no rows but the
+// header when the log can't be read or tells nothing.
+TextTable HistoryTable(const SystemHistory& history);
+
+// One row a line, the fields joined by tabs (a tab or line end within a
+// field becomes a space), lines ending in CR LF: what the History window
+// copies.
+std::string TabSeparated(const TextTable& rows);
+
+// RFC 4180: a field holding a comma, a double quote or a line end is put in
+// double quotes, its quotes doubled; lines end in CR LF.
+std::string CommaSeparated(const TextTable& rows);
+
+// What the History window shows above its list: the summary of HistoryText
+// (or the sentence saying why there is none), then whether a restart is
+// pending.
+std::string HistoryWindowSummary(const SystemHistory& history, const PendingRestart& pending);
 
 // The keys in this order: readable, since, events (time, event, detail),
 // summary (starts, planned_stops, unexpected_stops, crashes, seconds_on,

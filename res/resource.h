@@ -38,6 +38,12 @@
 #define IDC_AUTORUN_BUTTON      1007
 #define IDC_AUTORUN_TEXT        1009
 
+// History dialog (131)
+#define IDD_HISTORY             131
+#define IDC_HISTORY_SUMMARY     1090
+#define IDC_HISTORY_LIST        1091
+#define IDC_HISTORY_SAVE        1092
+
 // About dialog (1047)
 #define IDD_ABOUT               1047
 #define IDC_HOMEPAGE            1050
@@ -83,6 +89,7 @@
 #define ID_HELP_WIZARD          1018
 #define ID_DATE_TIME_PANEL      1056
 #define ID_AUTORUN              32774
+#define ID_HISTORY              32775
 #define ID_ABOUT                1045
 
 // Clock skins: faces and date windows

@@ -6,6 +6,8 @@
 
 #include "facts/FactsReader.h"
 #include "facts/FactsReport.h"
+#include "facts/PendingRestartReader.h"
+#include "facts/SystemHistoryText.h"
 #include "framework/ComApartment.h"
 #include "framework/StdStream.h"
 
@@ -26,6 +28,12 @@ int RunCommandLine(const LaunchRequest& request, TextSink& out, TextSink& err) {
             return kExitSuccess;
         case LaunchMode::Json:
             out.Write(BuildFactsJson(ReadFactsNow().machine));
+            return kExitSuccess;
+        case LaunchMode::History:
+            out.Write(HistoryText(ReadSystemHistory()) + PendingRestartSentence(ReadPendingRestart()) + "\r\n");
+            return kExitSuccess;
+        case LaunchMode::HistoryJson:
+            out.Write(HistoryJson(ReadSystemHistory()));
             return kExitSuccess;
         case LaunchMode::Help:
             out.Write(UsageText());

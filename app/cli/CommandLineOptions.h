@@ -8,6 +8,8 @@ enum class LaunchMode {
     Window,  // no option: the program as usual
     Report,  // --report: the report text
     Json,    // --json: the facts as one JSON object
+    History,      // --history: the starts and stops as a table and summary
+    HistoryJson,  // --history --json: the same as one JSON object
     Help,    // --help (or -h, /?): the options
     Misuse,  // anything else: the usage on standard error, exit code 2
 };

@@ -17,6 +17,9 @@ const char kBackgroundColor[] = "Background_Color";
 const char kTopMost[] = "TopMost_Wnd";
 const char kMaxWnd[] = "Max_Wnd";
 const char kSkin[] = "Skin";
+// Read last and written only when the History window was resized.
+const char kHistoryWidth[] = "History_Width";
+const char kHistoryHeight[] = "History_Height";
 
 // "Tallvox.ini" alone (so it lands in the program's folder), or in the given folder.
 std::string DefaultsFile(const std::string& folder)
@@ -72,6 +75,8 @@ void CTallvoxSettings::Load()
     m_bTopMost = ReadBool(kTopMost, kDefaultTopMost);
     m_bMaxWnd = ReadBool(kMaxWnd, kDefaultMaxWnd);
     m_nSkin = ReadInt(kSkin, kDefaultSkin);
+    m_nHistoryWidth = ReadInt(kHistoryWidth, kDefaultHistoryWidth);
+    m_nHistoryHeight = ReadInt(kHistoryHeight, kDefaultHistoryHeight);
 }
 
 void CTallvoxSettings::LoadOrCreate(const std::string& folder)
@@ -89,3 +94,7 @@ void CTallvoxSettings::SaveClockSecHand() { WriteColor(kClockSecHand, m_crClockS
 void CTallvoxSettings::SaveTopMost() { WriteBool(kTopMost, m_bTopMost); }
 void CTallvoxSettings::SaveMaxWnd() { WriteBool(kMaxWnd, m_bMaxWnd); }
 void CTallvoxSettings::SaveSkin() { WriteInt(kSkin, m_nSkin); }
+void CTallvoxSettings::SaveHistorySize() {
+    WriteInt(kHistoryWidth, m_nHistoryWidth);
+    WriteInt(kHistoryHeight, m_nHistoryHeight);
+}

@@ -1,5 +1,6 @@
-// The ten settings of the main window and their keys in the settings file.
-// Read once at start-up; each change is written at once by its own writer.
+// The ten settings of the main window, the History window's size, and their
+// keys in the settings file. Read once at start-up; each change is written
+// at once by its own writer.
 #pragma once
 #include <string>
 
@@ -27,6 +28,10 @@ public:
     static constexpr COLORREF kDefaultTextColor = RGB(0, 0, 0);
     static constexpr COLORREF kDefaultSecHand = RGB(0, 0, 255);
     static constexpr COLORREF kDefaultBackground = RGB(255, 255, 255);
+    // The History window's outer size at 96 DPI. Not among the defaults
+    // written on the first run: the keys appear once the window is resized.
+    static constexpr int kDefaultHistoryWidth = 700;
+    static constexpr int kDefaultHistoryHeight = 420;
 
     // Whether "Tallvox.ini" exists in the folder (the program's folder when
     // empty).
@@ -48,6 +53,7 @@ public:
     void SaveTopMost();
     void SaveMaxWnd();
     void SaveSkin();
+    void SaveHistorySize();
 
     COsVersion m_osVersion;
     // Opacity is only read on NT 5 or later; elsewhere it keeps 100.
@@ -61,4 +67,6 @@ public:
     COLORREF m_crInstallDate = kDefaultTextColor;
     COLORREF m_crInstallTime = kDefaultTextColor;
     COLORREF m_crClockSecHand = kDefaultSecHand;
+    int m_nHistoryWidth = kDefaultHistoryWidth;
+    int m_nHistoryHeight = kDefaultHistoryHeight;
 };

@@ -1,7 +1,7 @@
 // Tallvox.exe answering scripts: --report and --json through a pipe, to a
-// file and into the console of the process that started it; the usage and
-// its exit code; and nothing else happening meanwhile: no window, no taskbar
-// change, no settings file.
+// file and into the console of the process that started it; the pending
+// restart and the history; the usage and its exit code; and nothing else
+// happening meanwhile: no window, no taskbar change, no settings file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,7 +17,9 @@
 namespace {
 
 const char* const kKeys[] = {"version",   "uptime_seconds",  "awake_seconds",   "boot_time",      "install_date",
-                             "original_install_date", "last_start", "last_start_kind", "install_elapsed"};
+                             "original_install_date", "last_start", "last_start_kind", "install_elapsed",
+                             "restart_pending", "restart_pending_reasons"};
+const char kUsage[] = "Usage: Tallvox.exe [--report | --json | --history [--json] | --help]\r\n";
 
 std::string Exe(const TallvoxProcess& folder) { return folder.Folder() + "\\Tallvox.exe"; }
 
@@ -102,6 +104,11 @@ void ExpectFactsObject(const std::string& text) {
     ASSERT_TRUE(elapsed && elapsed->kind == JsonMember::Kind::String);
     EXPECT_NE(std::string::npos, elapsed->text.find(" months ")) << elapsed->text;
     EXPECT_EQ(std::string::npos, elapsed->text.find("Installation")) << "no label: " << elapsed->text;
+
+    const JsonMember* pending = json.Find("restart_pending");
+    const JsonMember* reasons = json.Find("restart_pending_reasons");
+    ASSERT_TRUE(pending && reasons && reasons->kind == JsonMember::Kind::Array) << text;
+    EXPECT_EQ(reasons->strings.empty() ? JsonMember::Kind::False : JsonMember::Kind::True, pending->kind) << text;
 }
 
 std::set<std::string> FilesIn(const std::string& folder) {
@@ -163,6 +170,56 @@ private:
     HKEY m_setup = nullptr;
     bool m_setupMade = false;
     std::vector<std::string> m_made;
+};
+
+// One sign of a pending restart planted in the test prefix's HKLM for one
+// test (none for an empty path): a key made, with the parents it lacked, and
+// when named a value set in it; undone on the way out, a value that was there
+// put back.
+class PlantedRestartSign {
+public:
+    PlantedRestartSign(const std::string& path, const char* name, DWORD type, const std::string& data)
+        : m_name(name ? name : "") {
+        if (path.empty()) return;
+        for (size_t end = 0; end != std::string::npos && m_made.empty();) {
+            end = path.find('\\', end + 1);
+            HKEY existing = nullptr;
+            if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.substr(0, end).c_str(), 0, KEY_READ, &existing) != 0)
+                m_made = path.substr(0, end);
+            else
+                ::RegCloseKey(existing);
+        }
+        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key, nullptr);
+        if (!m_key || !name) return;
+        DWORD size = 0;
+        m_hadValue = ::RegQueryValueExA(m_key, name, nullptr, &m_oldType, nullptr, &size) == ERROR_SUCCESS;
+        m_old.resize(size);
+        ::RegQueryValueExA(m_key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&m_old[0]), &size);
+        m_set = ::RegSetValueExA(m_key, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                                 static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+    }
+    ~PlantedRestartSign() {
+        if (m_hadValue)
+            ::RegSetValueExA(m_key, m_name.c_str(), 0, m_oldType, reinterpret_cast<const BYTE*>(m_old.data()),
+                             static_cast<DWORD>(m_old.size()));
+        else if (m_set)
+            ::RegDeleteValueA(m_key, m_name.c_str());
+        if (m_key) ::RegCloseKey(m_key);
+        if (!m_made.empty()) ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, m_made.c_str());
+    }
+    PlantedRestartSign(const PlantedRestartSign&) = delete;
+    PlantedRestartSign& operator=(const PlantedRestartSign&) = delete;
+
+    bool Ready(const std::string& path) const { return path.empty() || (m_key && (m_name.empty() || m_set)); }
+
+private:
+    std::string m_name;
+    std::string m_made;  // the outermost key made here, removed with all below it
+    HKEY m_key = nullptr;
+    bool m_set = false;
+    bool m_hadValue = false;
+    DWORD m_oldType = 0;
+    std::string m_old;
 };
 
 // The current installation's InstallDate in the test prefix, or 0.
@@ -247,7 +304,7 @@ TEST(CommandLine, UsageOnErrorWithExitCodeTwoAndOnOutputForHelp) {
         const CommandRun run = RunWithPipes(Exe(folder), misuse, folder.Folder());
         EXPECT_EQ(2u, run.exitCode);
         EXPECT_EQ("", run.out);
-        EXPECT_NE(std::string::npos, run.err.find("\r\nUsage: Tallvox.exe [--report | --json | --help]\r\n")) << run.err;
+        EXPECT_NE(std::string::npos, run.err.find(std::string("\r\n") + kUsage)) << run.err;
         EXPECT_FALSE(run.windowSeen);
     }
     const CommandRun bogus = RunWithPipes(Exe(folder), "--bogus", folder.Folder());
@@ -256,8 +313,9 @@ TEST(CommandLine, UsageOnErrorWithExitCodeTwoAndOnOutputForHelp) {
     const CommandRun help = RunWithPipes(Exe(folder), "--help", folder.Folder());
     EXPECT_EQ(0u, help.exitCode);
     EXPECT_EQ("", help.err);
-    EXPECT_EQ(0u, help.out.rfind("Usage: Tallvox.exe [--report | --json | --help]\r\n", 0)) << help.out;
-    for (const char* option : {"--report", "--json", "--help"}) EXPECT_NE(std::string::npos, help.out.find(option));
+    EXPECT_EQ(0u, help.out.rfind(kUsage, 0)) << help.out;
+    for (const char* option : {"--report", "--json", "--history", "--help"})
+        EXPECT_NE(std::string::npos, help.out.find(option));
     EXPECT_EQ((std::set<std::string>{"Tallvox.exe"}), FilesIn(folder.Folder()));
 }
 
@@ -350,4 +408,60 @@ TEST(CommandLine, JsonTellsTheOldestOfTheEarlierInstallations) {
         ::RegCloseKey(setup);
         ADD_FAILURE() << "a scratch key was left behind";
     }
+}
+
+TEST(CommandLine, EachSignOfAPendingRestartAloneIsTold) {
+    const std::string kVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\";
+    const std::string kControl = "SYSTEM\\CurrentControlSet\\Control\\";
+    const struct {
+        std::string key;  // empty: nothing planted
+        const char* value;
+        DWORD type;
+        std::string data;
+        const char* reason;
+    } cases[] = {
+        {kVersion + "Component Based Servicing\\RebootPending", nullptr, 0, "", "component servicing"},
+        {kVersion + "WindowsUpdate\\Auto Update\\RebootRequired", nullptr, 0, "", "Windows Update"},
+        {kControl + "Session Manager", "PendingFileRenameOperations", REG_MULTI_SZ,
+         std::string("\\??\\C:\\planted.tmp") + std::string(3, '\0'), "file rename"},
+        {kControl + "ComputerName\\ComputerName", "ComputerName", REG_SZ, std::string("PLANTED") + '\0',
+         "computer rename"},
+        {"", nullptr, 0, "", nullptr},
+    };
+    TallvoxProcess folder("cli-pending");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason ? c.reason : "none");
+        const PlantedRestartSign sign(c.key, c.value, c.type, c.data);
+        ASSERT_TRUE(sign.Ready(c.key));
+
+        const CommandRun json = RunWithPipes(Exe(folder), "--json", folder.Folder());
+        EXPECT_EQ(0u, json.exitCode);
+        ExpectFactsObject(json.out);
+        const JsonObjectReading reading = ReadFlatJsonObject(json.out);
+        const JsonMember* reasons = reading.Find("restart_pending_reasons");
+        ASSERT_NE(nullptr, reasons);
+        EXPECT_EQ(c.reason ? std::vector<std::string>{c.reason} : std::vector<std::string>{}, reasons->strings);
+        // The history tells it too, though the log can't be read here.
+        const CommandRun history = RunWithPipes(Exe(folder), "--history", folder.Folder());
+        EXPECT_EQ(0u, history.exitCode);
+        EXPECT_FALSE(history.windowSeen);
+        const std::string pendingLine =
+            c.reason ? std::string("Restart pending (") + c.reason + ")" : "No restart is pending.";
+        EXPECT_EQ("The System event log could not be read.\r\n" + pendingLine + "\r\n", history.out);
+    }
+}
+
+// Wine has no System log to read: the history says so and counts nothing.
+TEST(CommandLine, HistoryAsJsonWhereTheLogCantBeRead) {
+    TallvoxProcess folder("cli-history");
+    const CommandRun run = RunWithPipes(Exe(folder), "--history --json", folder.Folder());
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ("", run.err);
+    EXPECT_FALSE(run.windowSeen);
+    EXPECT_EQ("{\r\n  \"readable\": false,\r\n  \"since\": null,\r\n  \"events\": [],\r\n  \"summary\": {\r\n"
+              "    \"starts\": 0,\r\n    \"planned_stops\": 0,\r\n    \"unexpected_stops\": 0,\r\n"
+              "    \"crashes\": 0,\r\n    \"seconds_on\": 0,\r\n    \"seconds_asleep\": 0,\r\n"
+              "    \"seconds_off\": 0,\r\n    \"availability_percent\": null\r\n  }\r\n}\r\n",
+              run.out);
+    EXPECT_EQ((std::set<std::string>{"Tallvox.exe"}), FilesIn(folder.Folder()));
 }

@@ -1,13 +1,15 @@
-// The Autorun and About dialogs of a running Tallvox, opened by their
-// commands and driven from outside like a user would.
+// The Autorun, History and About dialogs of a running Tallvox, opened by
+// their commands and driven from outside like a user would.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "e2e/ProgramDialogs.h"
 #include "e2e/ScreenPixels.h"
 #include "e2e/TallvoxProcess.h"
 #include "TallvoxVersion.h"
+#include "display/DisplayScale.h"
 #include "resource.h"
 
 namespace {
@@ -159,6 +161,42 @@ TEST(Dialogs, AValueOfAnotherTypeCountsAsOffAndEnablingReplacesIt) {
     DeleteRunValue();
 }
 
+// H opens the History window. Wine has no System log to read: the window says
+// so, and still tells what the registry says. Escape closes it; the size it
+// was given comes back at the next opening and is kept in 96-DPI units.
+TEST(Dialogs, HistoryOpensWithHKeepsItsSizeAndClosesWithEscape) {
+    TallvoxProcess tallvox("history");
+    ASSERT_TRUE(tallvox.Start());
+    const LONG width = ScaleForDpi(500, TallvoxProcess::SessionDpi());
+    const LONG height = ScaleForDpi(300, TallvoxProcess::SessionDpi());
+    for (int opening = 1; opening <= 2; ++opening) {
+        SCOPED_TRACE(opening);
+        ::PostMessageA(tallvox.Window(), WM_KEYDOWN, 'H', 1);
+        const HWND history = WaitForProgramDialog(tallvox.Window());
+        ASSERT_NE(nullptr, history);
+        EXPECT_EQ("History", DialogCaption(history));
+        EXPECT_TRUE(TallvoxProcess::WaitUntil(
+            [&] {
+                return ItemText(history, IDC_HISTORY_SUMMARY) ==
+                       "The System event log can't be read here; only the registry tells whether a restart is "
+                       "pending.\r\nNo restart is pending.";
+            },
+            5000))
+            << ItemText(history, IDC_HISTORY_SUMMARY);
+        RECT r{};
+        ::GetWindowRect(history, &r);
+        if (opening == 1)
+            ::SetWindowPos(history, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+        else
+            EXPECT_EQ(std::make_pair(width, height), std::make_pair(r.right - r.left, r.bottom - r.top));
+        ::PostMessageA(::GetDlgItem(history, IDC_HISTORY_LIST), WM_KEYDOWN, VK_ESCAPE, 1);
+        ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !::IsWindow(history); }, 5000));
+    }
+    EXPECT_NE(std::string::npos, tallvox.ReadFile("Tallvox.ini").find("History_Width=500\r\nHistory_Height=300\r\n"))
+        << tallvox.ReadFile("Tallvox.ini");
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
 TEST(Dialogs, AboutShowsTheTitleFeaturesAndAHomepageButton) {
     TallvoxProcess tallvox("about");
     ASSERT_TRUE(tallvox.Start());
@@ -217,6 +255,7 @@ TEST(Dialogs, ModalsBelongToTheMainWindowWhichTakesNoInputMeanwhile) {
     const Modal modals[] = {
         {"About", ID_ABOUT},
         {"Autorun", ID_AUTORUN},
+        {"History", ID_HISTORY},
         {"colour chooser", ID_COLOR_UPTIME},
         {"save dialog", ID_SAVE_REPORT},
         {"clipboard notice", ID_COPY_TO_CLIPBOARD},

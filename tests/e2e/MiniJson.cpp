@@ -109,6 +109,20 @@ private:
     }
 
     bool Value(JsonMember* member) {
+        if (Take('[')) {
+            member->kind = JsonMember::Kind::Array;
+            SkipSpace();
+            if (Take(']')) return true;
+            for (;;) {
+                std::string element;
+                SkipSpace();
+                if (!String(&element)) return false;
+                member->strings.push_back(element);
+                SkipSpace();
+                if (Take(']')) return true;
+                if (!Take(',')) return false;
+            }
+        }
         if (Peek() == '"') {
             member->kind = JsonMember::Kind::String;
             return String(&member->text);

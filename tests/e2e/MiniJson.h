@@ -1,15 +1,17 @@
 // A strict reader for the one flat JSON object that Tallvox.exe --json writes:
-// members whose values are strings, numbers, true, false or null. Anything
-// that is not valid JSON of that shape is rejected with the reason.
+// members whose values are strings, numbers, true, false, null or arrays of
+// strings. Anything that is not valid JSON of that shape is rejected with the
+// reason.
 #pragma once
 #include <string>
 #include <vector>
 
 struct JsonMember {
-    enum class Kind { String, Number, True, False, Null };
+    enum class Kind { String, Number, True, False, Null, Array };
     std::string key;
     Kind kind = Kind::Null;
     std::string text;  // the string's value (escapes resolved), or the number as written
+    std::vector<std::string> strings;  // an array's
 };
 
 struct JsonObjectReading {

@@ -21,6 +21,7 @@ TEST(FactsJson, AllKeysInOrderWithEveryFactKnown) {
     facts.lastStart = "2026-12-07T08:01:15+01:00";
     facts.lastStartKind = "fast startup";
     facts.installElapsed = "5 years 5 months 20 days 15 hours 52 min 14 sec";
+    facts.restartPendingReasons = {"Windows Update", "file rename"};
     EXPECT_EQ("{\r\n"
               "  \"version\": \"1.0.9\",\r\n"
               "  \"uptime_seconds\": 1036800,\r\n"
@@ -30,7 +31,9 @@ TEST(FactsJson, AllKeysInOrderWithEveryFactKnown) {
               "  \"original_install_date\": \"2019-03-14T10:22:05+01:00\",\r\n"
               "  \"last_start\": \"2026-12-07T08:01:15+01:00\",\r\n"
               "  \"last_start_kind\": \"fast startup\",\r\n"
-              "  \"install_elapsed\": \"5 years 5 months 20 days 15 hours 52 min 14 sec\"\r\n"
+              "  \"install_elapsed\": \"5 years 5 months 20 days 15 hours 52 min 14 sec\",\r\n"
+              "  \"restart_pending\": true,\r\n"
+              "  \"restart_pending_reasons\": [\"Windows Update\", \"file rename\"]\r\n"
               "}\r\n",
               BuildFactsJson(facts));
 }
@@ -48,7 +51,9 @@ TEST(FactsJson, UnknownFactsAreNull) {
               "  \"original_install_date\": null,\r\n"
               "  \"last_start\": null,\r\n"
               "  \"last_start_kind\": null,\r\n"
-              "  \"install_elapsed\": null\r\n"
+              "  \"install_elapsed\": null,\r\n"
+              "  \"restart_pending\": false,\r\n"
+              "  \"restart_pending_reasons\": []\r\n"
               "}\r\n",
               BuildFactsJson(facts));
 }

@@ -85,7 +85,7 @@ TEST(FactsReport, HelpDocumentsEveryShortcutInBothLanguages) {
     ASSERT_TRUE(OnlyCrLfLineEnds(help));
     const std::vector<std::string> lines = CrLfLines(help);
     EXPECT_EQ("Tallvox features:", lines.front());
-    EXPECT_EQ("- Touche 'z': Le temps \xE9" "coul\xE9 depuis l'installation du syst\xE8me.", lines.back())
+    EXPECT_EQ("- H : Afficher l'historique des d\xE9marrages et arr\xEAts.", lines.back())
         << "the file ends without a line end";
     // The three rules between the two halves.
     const std::string rule(136, '-');
@@ -94,13 +94,14 @@ TEST(FactsReport, HelpDocumentsEveryShortcutInBothLanguages) {
     EXPECT_EQ(3, rules);
     for (const char* key : {"- F2:", "- F3:", "- F4:", "- F5:", "- F6:", "- F7:", "- F8:", "- F9:", "- Ctrl + c:",
                             "- Press 'u'", "- Press 'b'", "- Press 'd'", "- Press 'a'", "- Press 'y'",
-                            "- Press 'z'", "- Touche 'u'", "- Touche 'z'"})
+                            "- Press 'z'", "- H: Show the history of starts and stops.\r\n\r\n", "- Touche 'u'",
+                            "- Touche 'z'"})
         EXPECT_NE(std::string::npos, help.find(key)) << key;
     // Windows-1252 single bytes for the accents, never UTF-8.
     EXPECT_NE(std::string::npos, help.find("- Entr\xE9" "e: Capture et enregistre une copie d'\xE9" "cran.\r\n"));
     EXPECT_NE(std::string::npos, help.find("f\xEAn\xEAtre"));
     EXPECT_EQ(std::string::npos, help.find("\xC3"));
-    // 23 English lines (two followed by an empty one), the three rules and an
-    // empty line, 22 French lines.
-    EXPECT_EQ(23u + 4u + 22u, lines.size());
+    // 24 English lines (two followed by an empty one), the three rules and an
+    // empty line, 23 French lines.
+    EXPECT_EQ(24u + 4u + 23u, lines.size());
 }

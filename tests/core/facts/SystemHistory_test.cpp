@@ -343,3 +343,34 @@ TEST(SystemHistory, JsonTooltipAndPendingRestart) {
     };
     for (const auto& c : reasons) EXPECT_EQ(c.reasons, PendingRestartReasons(c.pending));
 }
+
+TEST(SystemHistory, CopiedAsTabsSavedAsCsvAndSummedUpForTheWindow) {
+    TimeZoneForTest zone("UTC0");
+    const SystemHistory days =
+        BuildSystemHistory(Log(Join({Start(At(0, 8)), {Stop(At(0, 18))}, Start(At(1, 8))})), At(1, 9));
+    const struct {
+        TextTable rows;
+        const char* tabs;
+        const char* csv;
+    } cases[] = {
+        {HistoryTable(days),
+         "Date\tTime\tEvent\tDetail\tUp/off before\r\n03-02-2026\t08:00:00\tstart\tfull boot\t\r\n"
+         "03-02-2026\t18:00:00\tstop\tshut down\tup 10 hours 0 min 0 sec\r\n"
+         "03-03-2026\t08:00:00\tstart\tfull boot\toff 14 hours 0 min 0 sec\r\n",
+         "Date,Time,Event,Detail,Up/off before\r\n03-02-2026,08:00:00,start,full boot,\r\n"
+         "03-02-2026,18:00:00,stop,shut down,up 10 hours 0 min 0 sec\r\n"
+         "03-03-2026,08:00:00,start,full boot,off 14 hours 0 min 0 sec\r\n"},
+        {{{"a,b", "say \"hi\"", "two\r\nlines", "tab\there", ""}},
+         "a,b\tsay \"hi\"\ttwo  lines\ttab here\t\r\n",
+         "\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",tab\there,\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.tabs, TabSeparated(c.rows));
+        EXPECT_EQ(c.csv, CommaSeparated(c.rows));
+    }
+
+    EXPECT_EQ("Since: 03-02-2026 08:00:00\r\nStarts: 2, planned stops: 1, unexpected stops: 0, crashes: 0\r\n"
+              "On: 11 hours 0 min 0 sec, asleep: 0 min 0 sec, off: 14 hours 0 min 0 sec\r\n"
+              "Longest session: 10 hours 0 min 0 sec\r\nAvailability: 44.0 %\r\nNo restart is pending.",
+              HistoryWindowSummary(days, PendingRestart()));
+}

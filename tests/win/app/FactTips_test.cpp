@@ -25,20 +25,20 @@ const char kEarlierNote[] = "\r\nFeature updates of Windows reset the date shown
 
 using N = RegistryNumber;
 
-// A window with the two lines of the main window, 1010 and 1011.
-class TwoLines {
+// A window with the three lines of the main window that carry tips.
+class TipLines {
 public:
-    TwoLines() {
+    TipLines() {
         m_window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 120, nullptr, nullptr,
                                      ::GetModuleHandleA(nullptr), nullptr);
-        for (int id : {IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE})
-            ::CreateWindowExA(0, "STATIC", "line", WS_CHILD | WS_VISIBLE, 10, id == IDC_LINE_BOOT_TIME ? 20 : 40, 250, 14,
-                              m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
-                              nullptr);
+        int top = 0;
+        for (int id : {IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE})
+            ::CreateWindowExA(0, "STATIC", "line", WS_CHILD | WS_VISIBLE, 10, top += 20, 250, 14, m_window,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
     }
-    ~TwoLines() { ::DestroyWindow(m_window); }
-    TwoLines(const TwoLines&) = delete;
-    TwoLines& operator=(const TwoLines&) = delete;
+    ~TipLines() { ::DestroyWindow(m_window); }
+    TipLines(const TipLines&) = delete;
+    TipLines& operator=(const TipLines&) = delete;
     HWND Get() const { return m_window; }
 
 private:
@@ -87,33 +87,33 @@ TEST(FactTips, EachCaseSetsItsTextsOnTheLinesTips) {
     TimeZoneForTest zone("UTC0");
     const TipCase cases[] = {
         {"fast startup, installed before a feature update",
-         {Log(true, {{kBoot + 12 * kDay, 1}}, {kBoot + 1}), {N::Dword(1400000000), {N::Dword(1300000000)}}},
+         {Log(true, {{kBoot + 12 * kDay, 1}}, {kBoot + 1}), {N::Dword(1400000000), {N::Dword(1300000000)}}, {}, {}},
          1400000000,
          std::string("Last start: 12-19-2026 @ 05:00:00 (fast startup)\r\n") + kAwakeTwoHours,
          std::string("Originally installed: 03-13-2011 @ 07:06:40") + kEarlierNote},
         {"full boot at the boot time, never updated",
-         {Log(true, {{kBoot + 20, 0}}, {kBoot}), {N::Dword(1400000000), {}}},
+         {Log(true, {{kBoot + 20, 0}}, {kBoot}), {N::Dword(1400000000), {}}, {}, {}},
          1400000000,
          kAwakeTwoHours,
          ""},
         {"resume from hibernation; no current value, compared with the shown date",
-         {Log(true, {{kBoot + 3 * kDay + 61, 2}}), {N(), {N::Dword(1300000000)}}},
+         {Log(true, {{kBoot + 3 * kDay + 61, 2}}), {N(), {N::Dword(1300000000)}}, {}, {}},
          1388534400,
          std::string("Last start: 12-10-2026 @ 05:01:01 (resume from hibernation)\r\n") + kAwakeTwoHours,
          std::string("Originally installed: 03-13-2011 @ 07:06:40") + kEarlierNote},
         {"an unreadable log; an earlier key that is not earlier",
-         {Log(false, {}), {N(), {N::Dword(1500000000)}}},
+         {Log(false, {}), {N(), {N::Dword(1500000000)}}, {}, {}},
          1388534400,
          kAwakeTwoHours,
          ""},
-        {"no events; nothing about the installation", {Log(true, {}), {}}, std::nullopt, kAwakeTwoHours, ""},
+        {"no events; nothing about the installation", {Log(true, {}), {}, {}, {}}, std::nullopt, kAwakeTwoHours, ""},
     };
     for (const TipCase& c : cases) {
         SCOPED_TRACE(c.name);
-        TwoLines window;
+        TipLines window;
         const StartFactsReading reading = c.reading;
         CFactTips tips(Sources([reading] { return reading; }, 7200));
-        tips.Attach(window.Get(), IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
+        tips.Attach(window.Get(), IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
         ASSERT_NE(nullptr, tips.TipWindow());
         RefreshUntil(tips, kUptime * 1000, kNow, c.shownInstall,
                      [&] { return tips.BootTip() == c.bootTip && tips.InstallTip() == c.installTip; });
@@ -126,18 +126,36 @@ TEST(FactTips, EachCaseSetsItsTextsOnTheLinesTips) {
     }
 }
 
+TEST(FactTips, TheUptimeLineTellsTheLast30DaysAndAPendingRestart) {
+    TimeZoneForTest zone("UTC0");
+    StartFactsReading reading;
+    reading.history.readable = true;
+    reading.history.events.resize(1);  // a fast startup two hours ago
+    reading.history.events[0].kind = SystemEventKind::BootType;
+    reading.history.events[0].loggedAt = kNow - 7200;
+    reading.history.events[0].code = 1;
+    reading.pending.windowsUpdate = true;
+    TipLines window;
+    CFactTips tips(Sources([reading] { return reading; }, 7200));
+    tips.Attach(window.Get(), IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
+    const std::string tip =
+        "Last 30 days: 0 restarts, 0 unexpected stops, availability 100.0 %\r\nRestart pending (Windows Update)";
+    EXPECT_TRUE(RefreshUntil(tips, kUptime * 1000, kNow, std::nullopt, [&] { return tips.UptimeTip() == tip; }))
+        << tips.UptimeTip();
+}
+
 TEST(FactTips, AfterTheSystemSleptTheLogIsReadAgain) {
     TimeZoneForTest zone("UTC0");
     std::atomic<int> reads{0};
-    const StartFactsReading beforeSleep{Log(true, {{kBoot + 5 * kDay, 1}}), {}};
-    const StartFactsReading afterResume{Log(true, {{kNow - 600, 2}}), {}};
+    const StartFactsReading beforeSleep{Log(true, {{kBoot + 5 * kDay, 1}}), {}, {}, {}};
+    const StartFactsReading afterResume{Log(true, {{kNow - 600, 2}}), {}, {}, {}};
     uint64_t awake = kUptime;  // nothing asleep yet
     FactTipSources sources;
     sources.readStarts = [&] { return ++reads == 1 ? beforeSleep : afterResume; };
     sources.readAwakeSeconds = [&] { return std::optional<uint64_t>(awake); };
-    TwoLines window;
+    TipLines window;
     CFactTips tips(sources);
-    tips.Attach(window.Get(), IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
+    tips.Attach(window.Get(), IDC_LINE_UPTIME, IDC_LINE_BOOT_TIME, IDC_LINE_INSTALL_DATE);
 
     const std::string started = "Last start: 12-12-2026 @ 05:00:00 (fast startup)\r\n"
                                 "Awake: 12 days 2 hours 0 min 0 sec (time asleep not counted)";

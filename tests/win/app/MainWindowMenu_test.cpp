@@ -136,7 +136,7 @@ TEST_F(MainWindowMenu, TheTreeHasItsLabelsIdsAndIconsInOrder) {
     EXPECT_EQ(static_cast<UINT>(ID_OPACITY_10), opacity[0].id);
     EXPECT_EQ(static_cast<UINT>(ID_OPACITY_100), opacity[9].id);
     EXPECT_EQ((std::vector<std::string>{"Save report", "Screenshot", "Copy to clipboard", "Adjust date-time",
-                                        "Auto Run", "Always on top", "Wizard", "About Tallvox..."}),
+                                        "Auto Run", "Always on top", "Wizard", "History...", "About Tallvox..."}),
               Labels(Items(Submenu(menu->GetSafeHmenu(), "Misc."))));
     // The submenus keep the classic look.
     EXPECT_EQ(CMenuXP::Classic, CMenuXP::FromHandleIfMenuXP(colours)->m_nStyle);

@@ -11,6 +11,11 @@ TEST(CommandLineOptions, EachArgumentListChoosesOneMode) {
         {{}, LaunchMode::Window},
         {{"--report"}, LaunchMode::Report},
         {{"--json"}, LaunchMode::Json},
+        {{"--history"}, LaunchMode::History},
+        {{"--history", "--json"}, LaunchMode::HistoryJson},
+        {{"--json", "--history"}, LaunchMode::Misuse},
+        {{"--history", "--report"}, LaunchMode::Misuse},
+        {{"--history", "--json", "--json"}, LaunchMode::Misuse},
         {{"--help"}, LaunchMode::Help},
         {{"-h"}, LaunchMode::Help},
         {{"/?"}, LaunchMode::Help},
@@ -35,7 +40,7 @@ TEST(CommandLineOptions, TheProblemNamesTheOffendingArgument) {
 
 TEST(CommandLineOptions, UsageListsEveryOption) {
     const std::string usage = UsageText();
-    for (const char* option : {"--report", "--json", "--help"}) EXPECT_NE(std::string::npos, usage.find(option));
+    for (const char* option : {"--report", "--json", "--history", "--help"}) EXPECT_NE(std::string::npos, usage.find(option));
     EXPECT_EQ(0u, usage.find("Usage: Tallvox.exe"));
     EXPECT_EQ("\r\n", usage.substr(usage.size() - 2));
 }
