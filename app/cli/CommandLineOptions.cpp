@@ -17,16 +17,21 @@ const Option kOptions[] = {
 
 LaunchRequest Misuse(const std::string& problem) { return LaunchRequest{LaunchMode::Misuse, problem}; }
 
+bool IsOption(const std::string& argument) { return !argument.empty() && (argument[0] == '-' || argument[0] == '/'); }
+
 }  // namespace
 
 LaunchRequest ParseCommandLine(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) return LaunchRequest{};
+    std::vector<std::string> options;
+    for (const std::string& argument : arguments)
+        if (IsOption(argument)) options.push_back(argument);
+    if (options.empty()) return LaunchRequest{};
     for (const Option& option : kOptions) {
-        if (arguments[0] != option.name) continue;
-        if (arguments.size() > 1) return Misuse("One option at a time: \"" + arguments[1] + "\" is one too many.");
+        if (options[0] != option.name) continue;
+        if (options.size() > 1) return Misuse("One option at a time: \"" + options[1] + "\" is one too many.");
         return LaunchRequest{option.mode, std::string()};
     }
-    return Misuse("Unknown option: \"" + arguments[0] + "\".");
+    return Misuse("Unknown option: \"" + options[0] + "\".");
 }
 
 const char* UsageText() {
