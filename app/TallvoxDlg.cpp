@@ -32,7 +32,6 @@ CTallvoxDlg::CTallvoxDlg(CWnd* parent, const VoiceFactory& createVoice)
       m_speech(createVoice),
       m_queryInstallDate(&QueryInstallDate),
       m_strModuleDir(ModuleFolder(AfxGetModulePath())) {
-    m_unsavedSettings.Watch(m_ini);
     m_unsavedSettings.Watch(m_settings);
 }
 
@@ -55,6 +54,7 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
         OnMessage(WM_CONTEXTMENU, &msg::Raw<T, &T::OnContextMenu>),
         OnMessage(WM_INSTALL_DATE_ANSWER, &msg::Raw<T, &T::OnInstallDateAnswer>),
+        OnMessage(WM_SETTINGS_UNREADABLE, &msg::Raw<T, &T::OnSettingsUnreadable>),
         OnMessage(WM_ENDSESSION, &msg::Raw<T, &T::OnEndSession>),
         OnCommand(ID_TRAY_RESTORE, &msg::Void<T, &T::OnRestore>),
         OnCommand(ID_MINIMIZE, &msg::Void<T, &T::OnMinimize>),
@@ -176,7 +176,7 @@ void CTallvoxDlg::InitMainWindow() {
     LoadTrayMenu(IDR_TRAY_MENU);
 
     m_unsavedSettings.SetOwner(m_hWnd);
-    m_settings.LoadOrCreate();
+    if (!m_settings.LoadOrCreate()) ::PostMessageA(m_hWnd, WM_SETTINGS_UNREADABLE, 0, 0);
 
     SetTimer(IDT_REFRESH, 1000);
     SetTimer(IDT_TRAYTIP, 1000);
@@ -352,6 +352,11 @@ void CTallvoxDlg::StartInstallDateQuery() {
     m_installDateAskedAt = ::GetTickCount64();
     const InstallDateQuery query = m_queryInstallDate;
     m_installDateJob.Start(m_hWnd, WM_INSTALL_DATE_ANSWER, [query] { return AskInstallDate(query); });
+}
+
+LRESULT CTallvoxDlg::OnSettingsUnreadable(WPARAM, LPARAM) {
+    m_unsavedSettings.TellUnreadable(m_settings.m_strFile);
+    return 0;
 }
 
 // The process may be ended as soon as this returns, so the taskbar clock is

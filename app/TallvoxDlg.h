@@ -12,7 +12,6 @@
 #include "facts/TimeTypes.h"
 #include "framework/ClipboardText.h"
 #include "app/FactTips.h"
-#include "app/settings/IniFile.h"
 #include "app/shell/LayeredWindow.h"
 #include "app/shell/OsVersion.h"
 #include "app/settings/TallvoxSettings.h"
@@ -83,6 +82,9 @@ public:
     // long an output that tells it waits for a new answer.
     static constexpr ULONGLONG kInstallDateRetryMs = 60000;
     static constexpr DWORD kInstallDateWaitMs = 3000;
+    // Posted at start when the settings file can't be read, so that the
+    // message shows over the window once it is up.
+    static constexpr UINT WM_SETTINGS_UNREADABLE = WM_APP + 2;
 
     // The taskbar clock the application keeps hidden: given back when the
     // session ends, hidden again on a new taskbar. None by default.
@@ -107,6 +109,7 @@ protected:
 
     void OnTimer(UINT_PTR id);
     LRESULT OnInstallDateAnswer(WPARAM, LPARAM);
+    LRESULT OnSettingsUnreadable(WPARAM, LPARAM);
     LRESULT OnEndSession(WPARAM ending, LPARAM);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
@@ -198,7 +201,6 @@ private:
     int m_nCreatedDpi = 0;
     CFont m_fontDialog;
     COsVersion m_osVersion;
-    CIniFile m_ini;
     CTallvoxSettings m_settings;
     CUnsavedSettingsNotice m_unsavedSettings;
     CSpeechWorker m_speech;

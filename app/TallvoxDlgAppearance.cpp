@@ -95,8 +95,8 @@ void CTallvoxDlg::OnColorSecondHand() {
 
 void CTallvoxDlg::ApplyOpacity(int percentage) {
     m_layered.SetOpacity(m_hWnd, percentage);
-    m_ini.WriteInt(CTallvoxSettings::kOpacityKey, percentage);
     m_settings.m_nOpacity = percentage;
+    m_settings.SaveOpacity();
 }
 
 void CTallvoxDlg::OnOpacity10() { ApplyOpacity(10); }

@@ -30,15 +30,21 @@ CStdStream::CStdStream(DWORD which) {
 
 CStdStream::~CStdStream() = default;
 
-void CStdStream::Write(const std::string& text) {
-    if (!m_handle) return;
+bool CStdStream::Write(const std::string& text) {
+    if (!m_handle) return false;
     const char* next = text.data();
     size_t left = text.size();
     while (left > 0) {
         DWORD written = 0;
         const DWORD chunk = left > 65536 ? 65536 : static_cast<DWORD>(left);
-        if (!::WriteFile(m_handle, next, chunk, &written, nullptr) || written == 0) return;
+        if (!::WriteFile(m_handle, next, chunk, &written, nullptr) || written == 0) return false;
         next += written;
         left -= written;
     }
+    return true;
+}
+
+bool CStdStream::Flush() {
+    if (!m_handle) return false;
+    return ::GetFileType(m_handle) != FILE_TYPE_DISK || ::FlushFileBuffers(m_handle) != FALSE;
 }

@@ -19,7 +19,17 @@ public:
     CStdStream(const CStdStream&) = delete;
     CStdStream& operator=(const CStdStream&) = delete;
 
-    void Write(const std::string& text) override;
+    // False when there is no stream to write to: neither a usable inherited
+    // handle nor a parent's console.
+    bool IsOpen() const { return m_handle != nullptr; }
+
+    // Without a stream nothing is written, and that is a failure too.
+    bool Write(const std::string& text) override;
+    // A file is flushed to its disk, where a late failure (a full disk) shows.
+    // A pipe is not: flushing it would wait until the reader has read
+    // everything, and a reader that waits for this process to end first
+    // would wait for ever.
+    bool Flush() override;
 
 private:
     HANDLE m_handle = nullptr;  // the inherited stream, or the console's below

@@ -5,5 +5,8 @@
 class TextSink {
 public:
     virtual ~TextSink() = default;
-    virtual void Write(const std::string& text) = 0;
+    // False when not all of the text reached the destination.
+    virtual bool Write(const std::string& text) = 0;
+    // Makes sure what was written is where it goes; false when it is not.
+    virtual bool Flush() { return true; }
 };

@@ -1,6 +1,7 @@
 // The command-line modes: the facts for scripts on standard output, without
-// the window. Nothing here opens a window, touches the taskbar, speaks,
-// writes the settings file or checks for updates.
+// the window. Nothing here opens a window (but a message box for a misuse
+// that has no standard error to go to), touches the taskbar, speaks, writes
+// the settings file or checks for updates.
 #pragma once
 #include <string>
 #include <vector>
@@ -9,10 +10,13 @@
 #include "facts/FactsJson.h"
 #include "framework/TextSink.h"
 
-// Runs one mode other than Window; the process exit code.
+// Runs one mode other than Window; the process exit code: kExitSuccess,
+// kExitOutputFailed when the answer did not all reach `out` (said on `err`),
+// kExitMisuse.
 int RunCommandLine(const LaunchRequest& request, TextSink& out, TextSink& err);
 
-// The same, writing to the process's standard output and error.
+// The same, writing to the process's standard output and error; a misuse
+// with no standard error to tell it on is told in a message box.
 int RunCommandLineMode(const LaunchRequest& request);
 
 // The program's arguments after its name.

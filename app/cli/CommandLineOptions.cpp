@@ -18,19 +18,24 @@ const Option kOptions[] = {
 
 LaunchRequest Misuse(const std::string& problem) { return LaunchRequest{LaunchMode::Misuse, problem}; }
 
+bool IsOption(const std::string& argument) { return !argument.empty() && (argument[0] == '-' || argument[0] == '/'); }
+
 }  // namespace
 
 LaunchRequest ParseCommandLine(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) return LaunchRequest{};
+    std::vector<std::string> options;
+    for (const std::string& argument : arguments)
+        if (IsOption(argument)) options.push_back(argument);
+    if (options.empty()) return LaunchRequest{};
     // The one pair of options: the history as JSON.
-    if (arguments.size() == 2 && arguments[0] == "--history" && arguments[1] == "--json")
+    if (options.size() == 2 && options[0] == "--history" && options[1] == "--json")
         return LaunchRequest{LaunchMode::HistoryJson, std::string()};
     for (const Option& option : kOptions) {
-        if (arguments[0] != option.name) continue;
-        if (arguments.size() > 1) return Misuse("One option at a time: \"" + arguments[1] + "\" is one too many.");
+        if (options[0] != option.name) continue;
+        if (options.size() > 1) return Misuse("One option at a time: \"" + options[1] + "\" is one too many.");
         return LaunchRequest{option.mode, std::string()};
     }
-    return Misuse("Unknown option: \"" + arguments[0] + "\".");
+    return Misuse("Unknown option: \"" + options[0] + "\".");
 }
 
 const char* UsageText() {
@@ -43,5 +48,6 @@ const char* UsageText() {
            "               (with --json after it: the starts and stops as one JSON object)\r\n"
            "  --help       show this list\r\n"
            "\r\n"
-           "With an option no window opens; the exit code is 0, or 2 for an unknown option.\r\n";
+           "With an option no window opens; the exit code is 0 when done, 1 when the output could not be written,\r\n"
+           "2 for an unknown option.\r\n";
 }

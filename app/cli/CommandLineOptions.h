@@ -1,5 +1,7 @@
 // The command line: no option opens the window; one option answers a script
-// on standard output and ends. No platform calls.
+// on standard output and ends. Only arguments that start with '-' or '/' are
+// options: any other (a file dropped on the program, a shortcut's argument)
+// is passed over, as it was before there were options. No platform calls.
 #pragma once
 #include <string>
 #include <vector>
@@ -11,7 +13,7 @@ enum class LaunchMode {
     History,      // --history: the starts and stops as a table and summary
     HistoryJson,  // --history --json: the same as one JSON object
     Help,    // --help (or -h, /?): the options
-    Misuse,  // anything else: the usage on standard error, exit code 2
+    Misuse,  // an unknown option, or two: the usage on standard error, exit code 2
 };
 
 struct LaunchRequest {
@@ -27,4 +29,5 @@ const char* UsageText();
 
 // Process exit codes of the command-line modes.
 constexpr int kExitSuccess = 0;
+constexpr int kExitOutputFailed = 1;  // the output did not reach its destination
 constexpr int kExitMisuse = 2;

@@ -133,6 +133,14 @@ COLORREF CIniFile::ReadColor(const char* key, COLORREF defaultColor)
     return ParseColorSetting(text, defaultColor & 0x00FFFFFFu);
 }
 
+bool CIniFile::IsUnreadable() const
+{
+    std::string bytes;
+    if (ReadWholeFile(m_strFile, bytes) != WholeFileRead::kFailed) return false;
+    const DWORD attributes = ::GetFileAttributesA(m_strFile.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool CIniFile::WriteInt(const char* key, int value)
 {
     return WriteValue(key, FormatInt(value).c_str());
@@ -150,7 +158,7 @@ void CIniFile::WriteColor(const char* key, COLORREF color)
 
 bool CIniFile::WriteValue(const char* key, const char* value)
 {
-    const bool written = SetInFile(m_strFile, m_strSection, key, value);
+    const bool written = !m_bWritingStopped && SetInFile(m_strFile, m_strSection, key, value);
     if (!written && m_onWriteFailed) m_onWriteFailed(m_strFile);
     return written;
 }

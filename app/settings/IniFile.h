@@ -42,6 +42,13 @@ public:
     // others are held to 0..255 (ParseColorSetting).
     COLORREF ReadColor(const char* key, COLORREF defaultColor);
 
+    // Whether the file is there, a file and not a folder, but can't be read
+    // (another program holds it open without sharing, say).
+    bool IsUnreadable() const;
+    // From now on no write reaches the file, whatever becomes of it: each
+    // one fails (and is passed to the handler) without touching it.
+    void StopWriting() { m_bWritingStopped = true; }
+
     // True when the value reached the file. A path that can't be used, or a
     // file that is there but can't be read, is not written to at all. Every
     // failure is passed to the handler.
@@ -57,4 +64,5 @@ private:
     bool WriteValue(const char* key, const char* value);
 
     WriteFailureHandler m_onWriteFailed;
+    bool m_bWritingStopped = false;
 };

@@ -47,6 +47,13 @@ int ParseIntSetting(const std::string& text) {
     return ReadNumber(text, at, value) ? value : 0;
 }
 
+int ParseOpacitySetting(const std::string& text, int defaultPercentage) {
+    std::string::size_type at = 0;
+    int value = 0;
+    if (!ReadNumber(text, at, value) || value < 0) return defaultPercentage;
+    return value > 100 ? 100 : value;
+}
+
 bool ParseBoolSetting(const std::string& text) { return ParseIntSetting(text) != 0; }
 
 uint32_t ParseColorSetting(const std::string& text, uint32_t defaultColor) {

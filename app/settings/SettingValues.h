@@ -10,6 +10,12 @@
 // range of an int it stops at INT_MIN or INT_MAX.
 int ParseIntSetting(const std::string& text);
 
+// An opacity percentage, 0..100: a text that does not start as a number
+// (blanks and a sign aside), or a negative one, reads as `defaultPercentage`
+// (a window at 0 is invisible: only an actual 0 makes it so); above 100 is
+// 100. Read like ParseIntSetting otherwise ("40%" is 40).
+int ParseOpacitySetting(const std::string& text, int defaultPercentage);
+
 // A flag is set when its number is not 0 ("2" is set, "x" is not).
 bool ParseBoolSetting(const std::string& text);
 

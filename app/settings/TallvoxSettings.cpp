@@ -2,12 +2,14 @@
 
 #include <shlwapi.h>
 
+#include "app/settings/SettingValues.h"
 #include "framework/ModuleName.h"
 #include "framework/WinApp.h"
 
 namespace {
 
 // Keys, in the order the defaults are written and the keys are read.
+const char kOpacity[] = "Opacity";
 const char kBootTimeColor[] = "Boot_Time_Text_Color";
 const char kUptimeColor[] = "UpTime_Text_Color";
 const char kInstallDateColor[] = "OS_Install_Date_Text_Color";
@@ -31,7 +33,6 @@ std::string DefaultsFile(const std::string& folder)
 }  // namespace
 
 const char CTallvoxSettings::kDefaultsFileName[] = "Tallvox.ini";
-const char CTallvoxSettings::kOpacityKey[] = "Opacity";
 
 CTallvoxSettings::CTallvoxSettings() = default;
 
@@ -47,11 +48,12 @@ bool CTallvoxSettings::DefaultsFileExists(const std::string& folder)
     return IsUsableFilePath(path) && ::PathFileExistsA(path.c_str()) != FALSE;
 }
 
-void CTallvoxSettings::WriteDefaults(const std::string& folder)
+bool CTallvoxSettings::WriteDefaults(const std::string& folder)
 {
     CIniFile defaults(DefaultsFile(folder), std::string());
-    defaults.SetWriteFailureHandler(GetWriteFailureHandler());
-    if (m_osVersion.IsNt5OrLater()) defaults.WriteInt(kOpacityKey, kDefaultOpacity);
+    bool written = true;
+    defaults.SetWriteFailureHandler([&written](const std::string&) { written = false; });
+    if (m_osVersion.IsNt5OrLater()) defaults.WriteInt(kOpacity, kDefaultOpacity);
     defaults.WriteColor(kBootTimeColor, kDefaultTextColor);
     defaults.WriteColor(kUptimeColor, kDefaultTextColor);
     defaults.WriteColor(kInstallDateColor, kDefaultTextColor);
@@ -61,11 +63,12 @@ void CTallvoxSettings::WriteDefaults(const std::string& folder)
     defaults.WriteBool(kTopMost, kDefaultTopMost);
     defaults.WriteBool(kMaxWnd, kDefaultMaxWnd);
     defaults.WriteInt(kSkin, kDefaultSkin);
+    return written;
 }
 
 void CTallvoxSettings::Load()
 {
-    if (m_osVersion.IsNt5OrLater()) m_nOpacity = ReadInt(kOpacityKey, kDefaultOpacity);
+    if (m_osVersion.IsNt5OrLater()) m_nOpacity = ParseOpacitySetting(ReadString(kOpacity, ""), kDefaultOpacity);
     m_crBootTime = ReadColor(kBootTimeColor, kDefaultTextColor);
     m_crUptime = ReadColor(kUptimeColor, kDefaultTextColor);
     m_crInstallDate = ReadColor(kInstallDateColor, kDefaultTextColor);
@@ -79,10 +82,15 @@ void CTallvoxSettings::Load()
     m_nHistoryHeight = ReadInt(kHistoryHeight, kDefaultHistoryHeight);
 }
 
-void CTallvoxSettings::LoadOrCreate(const std::string& folder)
+bool CTallvoxSettings::LoadOrCreate(const std::string& folder)
 {
     if (!DefaultsFileExists(folder)) WriteDefaults(folder);
+    if (IsUnreadable()) {
+        StopWriting();
+        return false;
+    }
     Load();
+    return true;
 }
 
 void CTallvoxSettings::SaveUptimeColor() { WriteColor(kUptimeColor, m_crUptime); }
@@ -98,3 +106,4 @@ void CTallvoxSettings::SaveHistorySize() {
     WriteInt(kHistoryWidth, m_nHistoryWidth);
     WriteInt(kHistoryHeight, m_nHistoryHeight);
 }
+void CTallvoxSettings::SaveOpacity() { WriteInt(kOpacity, m_nOpacity); }

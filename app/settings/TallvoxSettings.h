@@ -16,9 +16,6 @@ public:
 
     // The file the first-run check looks for and the defaults are written to.
     static const char kDefaultsFileName[];
-    // The opacity's key: the main window also writes it through a file object
-    // of its own.
-    static const char kOpacityKey[];
 
     // Each setting's value before anything is read.
     static constexpr int kDefaultOpacity = 100;
@@ -37,12 +34,18 @@ public:
     // empty).
     static bool DefaultsFileExists(const std::string& folder = std::string());
     // Writes every key with its default to "Tallvox.ini" in the folder (the
-    // program's folder when empty), section = the application name.
-    void WriteDefaults(const std::string& folder = std::string());
-    // Reads every key of this object's file into the fields.
+    // program's folder when empty), section = the application name. False
+    // when that failed; the handler is not told: the defaults hold for the
+    // run anyway, and a change that can't be saved is told when it is made.
+    bool WriteDefaults(const std::string& folder = std::string());
+    // Reads every key of this object's file into the fields; an opacity that
+    // is not a number, or is negative, reads as the default.
     void Load();
-    // First run: defaults when "Tallvox.ini" is missing, then Load.
-    void LoadOrCreate(const std::string& folder = std::string());
+    // First run: defaults when "Tallvox.ini" is missing, then Load. False
+    // when this object's file is there but can't be read: the fields keep
+    // their defaults and nothing is written to the file while this object
+    // lives, so the user's file never takes in defaults it did not hold.
+    bool LoadOrCreate(const std::string& folder = std::string());
 
     void SaveUptimeColor();
     void SaveBootTimeColor();
@@ -54,6 +57,7 @@ public:
     void SaveMaxWnd();
     void SaveSkin();
     void SaveHistorySize();
+    void SaveOpacity();
 
     COsVersion m_osVersion;
     // Opacity is only read on NT 5 or later; elsewhere it keeps 100.

@@ -13,6 +13,7 @@
 #include "e2e/MiniJson.h"
 #include "e2e/TallvoxProcess.h"
 #include "e2e/TaskbarStandIn.h"
+#include "framework/Handles.h"
 
 namespace {
 
@@ -299,7 +300,7 @@ TEST(CommandLine, ReportReachesAPipeAsTheSavedReportHasIt) {
 
 TEST(CommandLine, UsageOnErrorWithExitCodeTwoAndOnOutputForHelp) {
     TallvoxProcess folder("cli-usage");
-    for (const char* misuse : {"--bogus", "--json --report", "report"}) {
+    for (const char* misuse : {"--bogus", "--json --report", "notes.txt /x"}) {
         SCOPED_TRACE(misuse);
         const CommandRun run = RunWithPipes(Exe(folder), misuse, folder.Folder());
         EXPECT_EQ(2u, run.exitCode);
@@ -317,6 +318,21 @@ TEST(CommandLine, UsageOnErrorWithExitCodeTwoAndOnOutputForHelp) {
     for (const char* option : {"--report", "--json", "--history", "--help"})
         EXPECT_NE(std::string::npos, help.out.find(option));
     EXPECT_EQ((std::set<std::string>{"Tallvox.exe"}), FilesIn(folder.Folder()));
+}
+
+TEST(CommandLine, AnAnswerThatDoesNotReachItsOutputIsSaidWithExitCodeOne) {
+    TallvoxProcess folder("cli-lost");
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const CFileHandle full(::CreateFileA("Z:\\dev\\full", GENERIC_WRITE, 0, &inherit, OPEN_EXISTING, 0, nullptr));
+    const CommandRun run = RunWithOutput(Exe(folder), "--json", folder.Folder(), full.Get());
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_EQ("Tallvox could not write its output: the disk may be full, or standard output closed.\r\n", run.err);
+}
+
+TEST(CommandLine, AnArgumentThatIsNoOptionOpensTheWindow) {
+    TallvoxProcess tallvox("cli-bare");
+    ASSERT_TRUE(tallvox.Start("notes.txt"));
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
 TEST(CommandLine, AnExistingSettingsFileIsLeftAsItWas) {

@@ -5,6 +5,7 @@
 #include "e2e/ProgramDialogs.h"
 #include "e2e/ScreenPixels.h"
 #include "e2e/TallvoxProcess.h"
+#include "framework/Handles.h"
 #include "resource.h"
 
 namespace {
@@ -64,6 +65,18 @@ TEST(Settings, SavedLargeSizeOnTopAndOpacityAreInForce) {
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }
 
+TEST(Settings, AnOpacityThatIsNoNumberOrNegativeKeepsTheWindowOpaque) {
+    for (const char* opacity : {"abc", "-2147483648"}) {
+        TallvoxProcess tallvox("settings-bad-opacity");
+        tallvox.WriteFile("Tallvox.ini", std::string("[Tallvox]\r\nOpacity=") + opacity + "\r\n");
+        ASSERT_TRUE(tallvox.Start());
+        BYTE alpha = 0;
+        ::GetLayeredWindowAttributes(tallvox.Window(), nullptr, &alpha, nullptr);
+        EXPECT_EQ(255, alpha) << opacity;
+        EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+    }
+}
+
 TEST(Settings, LinesShowTheirSavedColoursOnTheSavedBackground) {
     const COLORREF background = RGB(0, 0, 128);
     const COLORREF uptime = RGB(255, 255, 0);
@@ -121,4 +134,28 @@ TEST(Settings, ASettingThatCannotBeSavedIsSaidOnceNamingTheFile) {
     ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_OPACITY_50, 0);
     EXPECT_EQ(nullptr, WaitForProgramDialog(tallvox.Window(), 1500));
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+}
+
+TEST(Settings, AFileThatCannotBeReadAtStartIsSaidOnceAndNeverWritten) {
+    TallvoxProcess tallvox("settings-locked");
+    const std::string mine = "; f\xFCr B\xFCro\r\n[Tallvox]\r\nOpacity=50\r\n";
+    tallvox.WriteFile("Tallvox.ini", mine);
+    const std::string file = tallvox.Folder() + "\\Tallvox.ini";
+    // Held open without sharing, as another program may hold it.
+    CFileHandle lock(::CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(tallvox.Start());
+    const HWND notice = WaitForProgramDialog(tallvox.Window());
+    lock.Close();
+    ASSERT_NE(nullptr, notice);
+    EXPECT_EQ(0u, MessageBoxText(notice).rfind("The settings file\n" + file + "\ncan't be read: ", 0));
+    ASSERT_TRUE(PressDialogButton(notice, IDOK));
+    BYTE alpha = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(tallvox.Window(), nullptr, &alpha, nullptr));
+    EXPECT_EQ(255, alpha) << "the default opacity, not the file's";
+
+    // Readable now: a change holds for the run, in silence, and is not saved.
+    ::PostMessageA(tallvox.Window(), WM_COMMAND, ID_OPACITY_50, 0);
+    EXPECT_EQ(nullptr, WaitForProgramDialog(tallvox.Window(), 1500));
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
+    EXPECT_EQ(mine, tallvox.ReadFile("Tallvox.ini"));
 }

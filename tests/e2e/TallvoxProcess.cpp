@@ -98,10 +98,10 @@ std::vector<std::string> TallvoxProcess::FileNames() const {
     return names;
 }
 
-bool TallvoxProcess::Start() {
+bool TallvoxProcess::Start(const std::string& arguments) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + m_exe + "\"";
+    std::string commandLine = "\"" + m_exe + "\"" + (arguments.empty() ? "" : " " + arguments);
     if (!::CreateProcessA(m_exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, m_folder.c_str(),
                           &startup, &m_process))
         return false;

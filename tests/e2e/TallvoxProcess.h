@@ -24,8 +24,8 @@ public:
     // The names of the files and folders in the folder, sorted.
     std::vector<std::string> FileNames() const;
 
-    // Starts the program and waits until its main window is up.
-    bool Start();
+    // Starts the program with `arguments` and waits for its main window.
+    bool Start(const std::string& arguments = std::string());
     HWND Window() const { return m_window; }
     std::string Line(int id) const;
 

@@ -1,4 +1,5 @@
-// The options of Tallvox.exe: one at a time, anything else is a misuse.
+// The options of Tallvox.exe: one at a time, an unknown one is a misuse,
+// arguments that are no options are passed over.
 #include "app/cli/CommandLineOptions.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +22,14 @@ TEST(CommandLineOptions, EachArgumentListChoosesOneMode) {
         {{"/?"}, LaunchMode::Help},
         {{"--bogus"}, LaunchMode::Misuse},
         {{"--JSON"}, LaunchMode::Misuse},
-        {{"json"}, LaunchMode::Misuse},
-        {{""}, LaunchMode::Misuse},
+        {{"/x"}, LaunchMode::Misuse},
         {{"--json", "--report"}, LaunchMode::Misuse},
-        {{"--report", "extra"}, LaunchMode::Misuse},
+        // Not options: a dropped file, a shortcut's argument.
+        {{"notes.txt"}, LaunchMode::Window},
+        {{"json"}, LaunchMode::Window},
+        {{""}, LaunchMode::Window},
+        {{"--report", "extra"}, LaunchMode::Report},
+        {{"notes.txt", "--bogus"}, LaunchMode::Misuse},
     };
     for (const auto& c : cases) {
         const LaunchRequest request = ParseCommandLine(c.arguments);

@@ -88,6 +88,16 @@ TEST(SettingValues, IntegersReadLikeAtoiButHeldToTheRangeOfAnInt) {
     for (const IntCase& c : kIntCases) EXPECT_EQ(c.value, ParseIntSetting(c.text)) << '"' << c.text << '"';
 }
 
+TEST(SettingValues, AnOpacityThatIsNoNumberOrNegativeIsTheDefaultNeverInvisible) {
+    const struct {
+        const char* text;
+        int percentage;
+    } cases[] = {{"50", 50},  {"0", 0},          {"-0", 0},           {"100", 100}, {"101", 100}, {"4294967296", 100},
+                 {"abc", 77}, {"", 77},          {"-1", 77},          {"-2147483648", 77},        {"- 5", 77},
+                 {"x40", 77}, {" 40", 40},       {"40%", 40}};
+    for (const auto& c : cases) EXPECT_EQ(c.percentage, ParseOpacitySetting(c.text, 77)) << '"' << c.text << '"';
+}
+
 TEST(SettingValues, AFlagIsSetWhenItsNumberIsNotZero) {
     const struct {
         const char* text;
