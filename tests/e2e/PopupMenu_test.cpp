@@ -56,7 +56,9 @@ TEST(PopupMenu, ASubmenuCommandRunsAfterTheMenuCloses) {
     Keys(misc, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
     EXPECT_TRUE(TallvoxProcess::WaitUntil(
         [&] { return (::GetWindowLongA(tallvox.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 5000));
-    EXPECT_NE(std::string::npos, tallvox.ReadFile("Tallvox.ini").find("TopMost_Wnd=1"));
+    // The setting is saved just after the style changes.
+    EXPECT_TRUE(TallvoxProcess::WaitUntil(
+        [&] { return tallvox.ReadFile("Tallvox.ini").find("TopMost_Wnd=1") != std::string::npos; }, 5000));
     ::PostMessageA(tallvox.Window(), WM_KEYDOWN, VK_ESCAPE, 1);
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
 }
