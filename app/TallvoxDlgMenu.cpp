@@ -139,6 +139,7 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
 
     top->AppendEntry(0, Entry(m_menuIcons, ID_MINIMIZE, "Minimize", IDI_MINIMIZE, dpi));
     top->AppendEntry(0, Entry(m_menuIcons, IDOK, "Exit", IDI_EXIT, dpi));
+    if (m_bHighContrast) top->UseSystemColours();
     return top;
 }
 

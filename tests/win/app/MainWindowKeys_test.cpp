@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
@@ -63,6 +64,14 @@ public:
         : CTallvoxDlg(nullptr, [log] { return std::unique_ptr<IVoice>(new LoggingVoice(log)); })
     {
         SetInstallDateQuery(std::move(query));
+    }
+    std::vector<WPARAM> uiStateChanges;  // the WM_CHANGEUISTATE requests received
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CHANGEUISTATE) uiStateChanges.push_back(wParam);
+        return CTallvoxDlg::WindowProc(message, wParam, lParam);
     }
 };
 
@@ -230,6 +239,18 @@ TEST_F(MainWindowKeys, ShortcutKeysDoNotAlsoPressTheFocusedSizeButton)
         pumpPending();
         EXPECT_EQ(before, width()) << "the size button was pressed by key " << key;
     }
+}
+
+// Tab leaves the focus on (or brings it to) the size button and asks for its
+// focus rectangle. Wine hides no focus rectangle to start with, so the
+// request is what can be seen here.
+TEST_F(MainWindowKeys, TabShowsTheFocusRectangleOnTheSizeButton)
+{
+    ::SetForegroundWindow(m_dlg.GetSafeHwnd());
+    Press(VK_TAB);
+    EXPECT_EQ(::GetDlgItem(m_dlg.GetSafeHwnd(), IDC_SIZE_BUTTON), ::GetFocus());
+    const std::vector<WPARAM>& asked = m_dlg.uiStateChanges;
+    EXPECT_NE(asked.end(), std::find(asked.begin(), asked.end(), MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS)));
 }
 
 namespace {
