@@ -56,6 +56,8 @@ const MessageMap* CTallvoxDlg::ThisMessageMap() {
         OnMessage(WM_INSTALL_DATE_ANSWER, &msg::Raw<T, &T::OnInstallDateAnswer>),
         OnMessage(WM_SETTINGS_UNREADABLE, &msg::Raw<T, &T::OnSettingsUnreadable>),
         OnMessage(WM_ENDSESSION, &msg::Raw<T, &T::OnEndSession>),
+        OnMessage(WM_SETTINGCHANGE, &msg::Raw<T, &T::OnSettingChange>),
+        OnMessage(WM_SYSCOLORCHANGE, &msg::Void<T, &T::OnSysColorChange>),
         OnCommand(ID_TRAY_RESTORE, &msg::Void<T, &T::OnRestore>),
         OnCommand(ID_MINIMIZE, &msg::Void<T, &T::OnMinimize>),
         OnCommand(IDOK, &msg::Void<T, &T::OnExit>),
@@ -235,6 +237,8 @@ void CTallvoxDlg::ApplyWindowSettings() {
         m_layered.SetOpacity(m_hWnd, m_settings.m_nOpacity);
     }
 
+    ApplySystemLook();
+
     if (m_settings.m_bTopMost) ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 
     // The small size opens at the screen's top-left corner; the large one
@@ -243,7 +247,7 @@ void CTallvoxDlg::ApplyWindowSettings() {
         const WindowSizes sizes = WindowSizesForDpi(Dpi());
         MoveWindow(0, 0, sizes.smallWidth, sizes.smallHeight, TRUE);
     }
-    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0, Dpi());
+    ShowSizeButton();
 }
 
 namespace {
@@ -270,6 +274,7 @@ BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
         {'D', &T::SayCurrentTime},
         {'Y', &T::SayInstallDate},
         {'Z', &T::SayInstallTime},
+        {'S', &T::OnToggleSize},
         {VK_F2, &T::OnColorUptime},
         {VK_F3, &T::OnColorBootTime},
         {VK_F4, &T::OnColorBackground},
@@ -291,13 +296,20 @@ BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
             OnOK();
             return TRUE;
         }
+        // Tab moves the focus as in any dialog, to the size button, and shows
+        // its focus rectangle (hidden after a start by mouse); asked for here
+        // too, as not every dialog manager does (Wine's does not).
+        if (msg->wParam == VK_TAB) {
+            SendMessage(WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
+            return ::IsDialogMessageA(m_hWnd, msg);
+        }
         for (const KeyCommand& k : kKeyTable)
             if (k.key == msg->wParam) {
                 (this->*k.handler)();
                 return TRUE;
             }
     }
-    // The dialog manager's own keys (Tab, Enter, Escape) are not used here.
+    // The dialog manager's other keys (Enter, Escape) are not used here.
     return CWnd::PreTranslateMessage(msg);
 }
 
@@ -444,7 +456,7 @@ LRESULT CTallvoxDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
     m_clock.Stop();
     ShowSkin(m_settings.m_nSkin);
     m_clock.Start();
-    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0, newDpi);
+    ShowSizeButton();
 
     // Its WM_SIZE lays the controls out and sets the caption; a rectangle of
     // the same size sends none, so the layout is applied here as well.
@@ -485,7 +497,7 @@ BOOL CTallvoxDlg::OnEraseBkgnd(HDC dc) { return PaintBackground(dc); }
 BOOL CTallvoxDlg::PaintBackground(HDC dc) {
     // One line per pixel row in the background colour: a solid fill that
     // creates and deletes its pen on every erase.
-    m_penBack.CreatePen(PS_SOLID, 1, m_settings.m_crBackground);
+    m_penBack.CreatePen(PS_SOLID, 1, ShownBackground());
     FillRowByRow(dc, m_penBack.Get(), GetClientRect());
     m_penBack.DeleteObject();
     return TRUE;

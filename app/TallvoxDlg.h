@@ -12,8 +12,10 @@
 #include "facts/TimeTypes.h"
 #include "framework/ClipboardText.h"
 #include "app/FactTips.h"
+#include "app/shell/DarkTitleBar.h"
 #include "app/shell/LayeredWindow.h"
 #include "app/shell/OsVersion.h"
+#include "app/shell/SystemLook.h"
 #include "app/settings/TallvoxSettings.h"
 #include "app/settings/UnsavedSettingsNotice.h"
 #include "app/update/UpdateCheck.h"
@@ -97,6 +99,13 @@ protected:
     // Asks `query` for the installation date instead of WMI, for tests; set
     // before the window is created.
     void SetInstallDateQuery(InstallDateQuery query) { m_queryInstallDate = std::move(query); }
+    // Reads high contrast and the app mode from `look` and sets the title
+    // bar's mode through `dwm` instead of the system's, for tests; set
+    // before the window is created. Both must outlive the window.
+    void SetSystemLook(const CSystemLook& look, CDwmAttributes& dwm) {
+        m_pSystemLook = &look;
+        m_pDwm = &dwm;
+    }
 
     const MessageMap* GetMessageMap() const override;
     static const MessageMap* ThisMessageMap();
@@ -155,6 +164,11 @@ protected:
 
     void LayoutControls(bool capture);
 
+    // High contrast and the app mode, read anew and shown.
+    void ApplySystemLook();
+    LRESULT OnSettingChange(WPARAM action, LPARAM area);
+    void OnSysColorChange();
+
 private:
     // The clock and names now, with the installation date once known.
     FactReadings ReadFacts();
@@ -182,6 +196,16 @@ private:
     // The skin's face and date window drawn for the current DPI; the clock
     // control takes the face's size at its top-left corner.
     void ShowSkin(int skin);
+
+    // The colours shown: the user's, or the system's while high contrast is
+    // on (the settings keep the user's).
+    COLORREF ShownTextColour(COLORREF user) const;
+    COLORREF ShownBackground() const;
+    // The lines, the background, the clock and the opacity in the colours
+    // shown now.
+    void ShowLook();
+    // The size button's icon and name for the window's size now.
+    void ShowSizeButton();
 
     // Gives a line its text colour, keeps it in the settings and saves it.
     void SetLineColour(CColorStatic& line, COLORREF colour, COLORREF& field, void (CTallvoxSettings::*save)());
@@ -211,6 +235,11 @@ private:
     CClipboardOffer m_offerCapture;
     CMenuIcons m_menuIcons;  // loaded once, copied into every menu built
     CFactTips m_factTips;  // hover tips of the uptime, boot-time and installation-date lines
+    CSystemLook m_systemLook;
+    CDwmAttributes m_dwm;
+    const CSystemLook* m_pSystemLook = &m_systemLook;
+    CDwmAttributes* m_pDwm = &m_dwm;
+    bool m_bHighContrast = false;  // as last read
 
     int m_nDpi = 0;  // 0 until known: WM_SIZE comes before WM_INITDIALOG
 

@@ -31,7 +31,7 @@ constexpr COLORREF kSecondHandStart = RGB(0, 0, 0);
 void CTallvoxDlg::SetLineColour(CColorStatic& line, COLORREF colour, COLORREF& field,
                                 void (CTallvoxSettings::*save)()) {
     field = colour;
-    line.SetTextColor(colour);
+    line.SetTextColor(ShownTextColour(colour));
     (m_settings.*save)();
 }
 
@@ -75,14 +75,8 @@ void CTallvoxDlg::OnColorBackground() {
         c == m_settings.m_crUptime)
         return;
     m_settings.m_crBackground = c;
-    m_lineBootTime.SetBkColor(c);
-    m_lineUptime.SetBkColor(c);
-    m_lineInstallDate.SetBkColor(c);
-    m_lineInstallTime.SetBkColor(c);
     m_settings.SaveBackgroundColor();
-    // Without RDW_ERASE the repaint would not erase, and the old colour
-    // would stay around the controls.
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+    ShowLook();
 }
 
 void CTallvoxDlg::OnColorSecondHand() {
@@ -93,8 +87,10 @@ void CTallvoxDlg::OnColorSecondHand() {
     m_settings.SaveClockSecHand();
 }
 
+// While high contrast is on the window stays opaque; the choice is saved for
+// when it is off.
 void CTallvoxDlg::ApplyOpacity(int percentage) {
-    m_layered.SetOpacity(m_hWnd, percentage);
+    if (!m_bHighContrast) m_layered.SetOpacity(m_hWnd, percentage);
     m_settings.m_nOpacity = percentage;
     m_settings.SaveOpacity();
 }
@@ -126,7 +122,7 @@ void CTallvoxDlg::OnToggleSize() {
     const int height = m_settings.m_bMaxWnd ? sizes.largeHeight : sizes.smallHeight;
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE);
     m_settings.SaveMaxWnd();
-    m_btnSize.SetIcon(m_settings.m_bMaxWnd ? IDI_RESTORE_SIZE : IDI_MINIMIZE, 0, Dpi());
+    ShowSizeButton();
 }
 
 void CTallvoxDlg::SelectSkin(int skin) {

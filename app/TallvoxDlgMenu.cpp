@@ -148,6 +148,7 @@ std::unique_ptr<CMenuXP> CTallvoxDlg::BuildPopupMenu() {
                   IDR_MAINFRAME);
     top->AppendEntry(0, Entry(icons, ID_MINIMIZE, "Minimize", IDI_MINIMIZE, dpi));
     top->AppendEntry(0, Entry(icons, IDOK, "Exit", IDI_EXIT, dpi));
+    if (m_bHighContrast) top->UseSystemColours();
     return top;
 }
 

@@ -1,5 +1,7 @@
 #include "controls/AnalogClock.h"
 
+#include <oleacc.h>
+
 #include <string>
 
 #include "controls/AntialiasedLine.h"
@@ -100,10 +102,39 @@ void CAnalogClock::Start()
 {
     m_nLastMinute = kNoPicture;
     SetTimer(kTickTimer, kTickMs);
+    AnnotateTime();
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CAnalogClock::Stop() { KillTimer(kTickTimer); }
+
+void CAnalogClock::SetPlainFace(bool on, COLORREF ink, COLORREF paper)
+{
+    m_bPlainFace = on;
+    m_crInk = ink;
+    m_crPaper = paper;
+    m_nLastMinute = kNoPicture;
+    if (m_hWnd)
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+// Readers announce a value change: once a minute, when the time read out
+// changes, not at every tick.
+void CAnalogClock::AnnotateTime()
+{
+    const tm local = LocalTime(CurrentTime());
+    if (local.tm_hour < 0)
+        return;
+    const long long minute =
+        LocalMinuteNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
+    if (minute == m_nAnnotatedMinute)
+        return;
+    if (m_nAnnotatedMinute == kNoPicture)
+        m_pAnnotation->SetRole(m_hWnd, ROLE_SYSTEM_CLOCK);
+    m_nAnnotatedMinute = minute;
+    m_pAnnotation->SetValue(m_hWnd, FormatClockValue(local.tm_hour, local.tm_min));
+    ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+}
 
 // A layer that failed to load is tried again next time. The cache starts as
 // a second copy of the face: a canvas of the right size and format.
@@ -144,7 +175,7 @@ void CAnalogClock::Draw(HDC dc)
             return;
     }
     {
-        CBrush back(m_crBack);
+        CBrush back(m_bPlainFace ? m_crPaper : m_crBack);
         ::FillRect(canvas, &client, back.Get());
     }
 
@@ -159,7 +190,10 @@ void CAnalogClock::Draw(HDC dc)
         // Face, date and the slow antialiased hour and minute hands change
         // once a minute: compose them now and keep the picture. (gdi32's own
         // TransparentBlt: msimg32's only forwards to it, and is no Known DLL.)
-        ::GdiTransparentBlt(canvas, 0, 0, faceW, faceH, m_layerFace, 0, 0, faceW, faceH, m_crTransparent);
+        if (m_bPlainFace)
+            DrawTicks(canvas);
+        else
+            ::GdiTransparentBlt(canvas, 0, 0, faceW, faceH, m_layerFace, 0, 0, faceW, faceH, m_crTransparent);
         if (m_bShowDate)
             DrawDate(canvas, local);
         DrawHands(canvas, local);
@@ -206,6 +240,19 @@ void CAnalogClock::DrawDate(DibSurface& canvas, const tm& local)
     const POINT panelAt = OnFace(kDatePanelAt, faceW);
     const POINT textAt = OnFace(kDateTextAt, faceW);
 
+    if (m_bPlainFace) {
+        // The day in a frame, both in ink.
+        const RECT frame{panelAt.x, panelAt.y, panelAt.x + dateW, panelAt.y + dateH};
+        CBrush ink(m_crInk);
+        ::FrameRect(canvas, &frame, ink.Get());
+        CSelectObject selectFont(canvas, dayFont.Get());
+        ::SetTextColor(canvas, m_crInk);
+        ::SetBkMode(canvas, TRANSPARENT);
+        ::ExtTextOutA(canvas, textAt.x + dayAt.x, textAt.y + dayAt.y, 0, nullptr, day.c_str(),
+                      static_cast<UINT>(day.size()), nullptr);
+        return;
+    }
+
     CBitmapDC text;
     text.Load(m_nDateId, canvas);
     {
@@ -228,15 +275,21 @@ void CAnalogClock::DrawHands(DibSurface& canvas, const tm& local)
     const int w = m_layerFace.GetWidth();
     const int h = m_layerFace.GetHeight();
     DibSurface::Flush();
-    DrawLines(canvas, MinuteHandLines(w, h, local.tm_min), m_crMinuteHand);
-    DrawLines(canvas, HourHandLines(w, h, local.tm_hour, local.tm_min), m_crHourHand);
+    DrawLines(canvas, MinuteHandLines(w, h, local.tm_min), m_bPlainFace ? m_crInk : m_crMinuteHand);
+    DrawLines(canvas, HourHandLines(w, h, local.tm_hour, local.tm_min), m_bPlainFace ? m_crInk : m_crHourHand);
+}
+
+void CAnalogClock::DrawTicks(DibSurface& canvas)
+{
+    DibSurface::Flush();
+    DrawLines(canvas, TickLines(m_layerFace.GetWidth(), m_layerFace.GetHeight()), m_crInk);
 }
 
 void CAnalogClock::DrawSecondHand(DibSurface& canvas, const tm& local)
 {
     DibSurface::Flush();
     DrawLines(canvas, SecondHandLines(m_layerFace.GetWidth(), m_layerFace.GetHeight(), local.tm_sec),
-              m_crSecondHand);
+              m_bPlainFace ? m_crInk : m_crSecondHand);
 }
 
 // Ticks only mark the moment; the time itself is read when drawing, so a
@@ -245,6 +298,7 @@ void CAnalogClock::DrawSecondHand(DibSurface& canvas, const tm& local)
 // drawing. Nothing is drawn while no part of the control can be seen.
 void CAnalogClock::OnTimer(UINT_PTR)
 {
+    AnnotateTime();
     if (m_nFaceId && m_nDateId) {
         CClientDC dc(m_hWnd);
         RECT visible;
@@ -257,5 +311,7 @@ void CAnalogClock::OnTimer(UINT_PTR)
 void CAnalogClock::OnDestroy()
 {
     Stop();
+    m_pAnnotation->Clear(m_hWnd);
+    m_nAnnotatedMinute = kNoPicture;
     Default();
 }

@@ -1,7 +1,13 @@
 // CAnalogClock: the analog clock of the main window, a subclassed static
 // control. It draws a skin's dial, a date window and antialiased hands, and
 // repaints itself once a second. Pixels of the key colour are left out on
-// screen, so the round dial stands on the parent's background.
+// screen, so the round dial stands on the parent's background. In high
+// contrast it draws a plain face instead: hour marks, day and hands in the
+// system's text colour over its window colour.
+//
+// Assistive technology reads its window text as its name and, through
+// Dynamic Annotation, its role (a clock) and its value: the hours and
+// minutes shown, set once a minute with a value-change event.
 #pragma once
 #include <windows.h>
 
@@ -10,6 +16,7 @@
 
 #include "controls/BitmapDC.h"
 #include "controls/DibSurface.h"
+#include "framework/AccessibleAnnotation.h"
 #include "framework/Static.h"
 
 class CAnalogClock : public CStatic {
@@ -25,6 +32,15 @@ public:
     // Starts the one-second tick and forces a full redraw.
     void Start();
     void Stop();
+
+    // The plain face in `ink` over `paper` (the high-contrast colours), or
+    // the skin again when off; repaints.
+    void SetPlainFace(bool on, COLORREF ink = 0, COLORREF paper = 0);
+    bool IsPlainFace() const { return m_bPlainFace; }
+
+    // Annotates through `annotation` instead of the system's service, for
+    // tests; set before the clock starts.
+    void SetAnnotation(CAccessibleAnnotation& annotation) { m_pAnnotation = &annotation; }
 
     // Full composes of face, date and hour and minute hands so far; the
     // picture is kept and reused for the rest of its minute.
@@ -53,6 +69,9 @@ private:
     void DrawDate(DibSurface& canvas, const tm& local);
     void DrawHands(DibSurface& canvas, const tm& local);
     void DrawSecondHand(DibSurface& canvas, const tm& local);
+    void DrawTicks(DibSurface& canvas);
+    // The value for assistive technology, when the minute has changed.
+    void AnnotateTime();
 
     // The clock's state. The main window writes the three public fields
     // directly; the clock reads them whenever it draws.
@@ -87,4 +106,12 @@ private:
     // The off-screen picture, kept from paint to paint at the client's size:
     // making a DIB section every second cost more than the rest of the tick.
     DibSurface m_canvas;
+
+    bool m_bPlainFace = false;
+    COLORREF m_crInk = RGB(0, 0, 0);
+    COLORREF m_crPaper = RGB(255, 255, 255);
+
+    CAccessibleAnnotation m_annotation;
+    CAccessibleAnnotation* m_pAnnotation = &m_annotation;
+    long long m_nAnnotatedMinute = kNoPicture;  // the minute the value tells
 };

@@ -108,6 +108,29 @@ std::vector<HandLine> SecondHandLines(int faceW, int faceH, int second)
     return lines;
 }
 
+std::vector<HandLine> TickLines(int faceW, int faceH)
+{
+    constexpr int kRim = 47;
+    constexpr int kQuarterInner = 40;
+    constexpr int kHourInner = 43;
+    const int weight = HandLineWeight(faceW);
+    std::vector<HandLine> lines;
+    for (int v = 0; v < 60; v += 5) {
+        const int inner = v % 15 == 0 ? kQuarterInner : kHourInner;
+        const HandAngleResult a = HandAngle(v);
+        lines.push_back(HandLine{PointAt(faceW, faceH, a, FaceRadius(kRim, faceW)),
+                                 PointAt(faceW, faceH, a, FaceRadius(inner, faceW)), weight});
+    }
+    return lines;
+}
+
+std::string FormatClockValue(int hour, int minute)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    return text;
+}
+
 std::string FormatDayOfMonth(int day)
 {
     char text[16];

@@ -56,8 +56,15 @@ std::vector<HandLine> MinuteHandLines(int faceW, int faceH, int minute);
 std::vector<HandLine> HourHandLines(int faceW, int faceH, int hour, int minute);
 std::vector<HandLine> SecondHandLines(int faceW, int faceH, int second);
 
+// The hour marks of the plain face drawn in high contrast, one line each:
+// every fifth minute from the rim inwards, the quarters longer.
+std::vector<HandLine> TickLines(int faceW, int faceH);
+
 // The day in the date window: two characters, a single digit gets a leading blank.
 std::string FormatDayOfMonth(int day);
+
+// The time the clock shows, as assistive technology reads it: "HH:MM", 24-hour.
+std::string FormatClockValue(int hour, int minute);
 
 // The minute a composed picture shows, counted in whole minutes from
 // 1970-01-01 00:00 on the local calendar (month 1..12, day 1..31). Two

@@ -36,6 +36,12 @@ void CHoverButton::SetIcon(HICON icon, int placement)
     RedrawNow();
 }
 
+void CHoverButton::SetTextShown(BOOL shown)
+{
+    m_bTextShown = shown;
+    RedrawNow();
+}
+
 void CHoverButton::SetThemed(BOOL useStyles)
 {
     m_bUseStyles = useStyles;

@@ -32,6 +32,9 @@ public:
     // Takes ownership of icon, destroys the one held before and redraws now.
     void SetIcon(HICON icon, int placement = 1);
     HICON GetIcon() const { return m_icon.Get(); }
+    // Whether the text is drawn; hidden, it still names the button for
+    // assistive technology (a button that shows its icon alone). Redraws now.
+    void SetTextShown(BOOL shown);
     // Whether to draw with visual styles when they are on; redraws now.
     void SetThemed(BOOL useStyles);
     // TRUE when the button draws itself with the theme right now.
@@ -57,6 +60,7 @@ protected:
     int m_nIconPlacement = 1;
     BOOL m_bPendingClick = FALSE;  // pushed by a double click or a key: the release completes it
     BOOL m_bUseStyles = TRUE;
+    BOOL m_bTextShown = TRUE;
 
 private:
     // Icons of the program's buttons, in pixels at 96 DPI.

@@ -70,7 +70,7 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT item)
 
     const RECT background = DrawBackground(dc, item->rcItem, pressed, focused, themed);
 
-    const std::string text = GetWindowText();
+    const std::string text = m_bTextShown ? GetWindowText() : std::string();
     const bool hasText = !text.empty();
     const bool hasIcon = m_icon.Get() != nullptr;
     RECT textBox = item->rcItem;

@@ -70,6 +70,17 @@ struct MappedViewTraits {
     bool Close(Handle view) const { return ::UnmapViewOfFile(view) != FALSE; }
 };
 
+// A COM interface pointer: one reference, released once.
+template <class Interface>
+struct ComInterfaceTraits {
+    using Handle = Interface*;
+    static Handle Empty() { return nullptr; }
+    bool Close(Handle handle) const {
+        handle->Release();
+        return true;
+    }
+};
+
 using CIcon = CUniqueHandle<IconTraits>;
 using CMenuHandle = CUniqueHandle<MenuTraits>;
 using CKernelHandle = CUniqueHandle<KernelHandleTraits>;

@@ -33,7 +33,10 @@ CMenuXP::CMenuXP()
       m_crGrayText(::GetSysColor(COLOR_GRAYTEXT)),
       m_crSideBarStart(RGB(0, 0, 192)),
       m_crSideBarEnd(RGB(0, 0, 0)),
-      m_crIconColumn(m_crBack) {
+      m_crIconColumn(m_crBack),
+      m_crCheck(RGB(0, 0, 0)),
+      m_crCheckedBox(::GetSysColor(COLOR_BTNHIGHLIGHT)),
+      m_crSelFrame(RGB(0, 0, 0)) {
     m_nDpi = SystemDpi();
     CreateMenuFont();
 }
@@ -102,7 +105,15 @@ UINT CMenuXP::TakeBreak() { return std::exchange(m_bBreakPending, false) ? MF_ME
 BOOL CMenuXP::AppendOwnerDrawn(UINT flags, UINT_PTR id, std::unique_ptr<CMenuXPEntry> entry) {
     // For an owner-drawn item the text argument carries the item data.
     if (!AppendMenu(flags, id, reinterpret_cast<const char*>(entry.get()))) return FALSE;
-    entry.release();  // now the menu's, freed by FreeItems
+    const CMenuXPEntry* appended = entry.release();  // now the menu's, freed by FreeItems
+    if (!(flags & MF_SEPARATOR)) {
+        // The label beside the drawing; the item stays owner-drawn.
+        MENUITEMINFOA label{};
+        label.cbSize = sizeof label;
+        label.fMask = MIIM_STRING;
+        label.dwTypeData = const_cast<char*>(appended->m_strText.c_str());
+        ::SetMenuItemInfoA(GetSafeHmenu(), static_cast<UINT>(::GetMenuItemCount(GetSafeHmenu()) - 1), TRUE, &label);
+    }
     return TRUE;
 }
 
@@ -132,6 +143,18 @@ BOOL CMenuXP::AppendPopup(UINT flags, std::unique_ptr<CMenuXP> popup, std::uniqu
     if (!AppendOwnerDrawn(flags | MF_POPUP | MF_OWNERDRAW | breakFlag, handle, std::move(entry))) return FALSE;
     popup.release();  // now the menu's, freed by FreeItems
     return TRUE;
+}
+
+void CMenuXP::UseSystemColours() {
+    m_crBack = m_crIconColumn = m_crCheckedBox = ::GetSysColor(COLOR_MENU);
+    m_crText = m_crCheck = ::GetSysColor(COLOR_MENUTEXT);
+    m_crSelBack = ::GetSysColor(COLOR_HIGHLIGHT);
+    m_crSelText = m_crSelFrame = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+    m_crGrayText = ::GetSysColor(COLOR_GRAYTEXT);
+    m_crSideBarStart = m_crSideBarEnd = ::GetSysColor(COLOR_HIGHLIGHT);
+    HMENU menu = GetSafeHmenu();
+    for (int position = 0; position < ::GetMenuItemCount(menu); ++position)
+        if (CMenuXP* popup = FromHandleIfMenuXP(::GetSubMenu(menu, position))) popup->UseSystemColours();
 }
 
 void CMenuXP::MeasureItem(LPMEASUREITEMSTRUCT measureItem) {

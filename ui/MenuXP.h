@@ -3,7 +3,8 @@
 // frame, an icon column, the hovered icon lifted over its shadow). It can have
 // a coloured side bar down its left edge, icons, check marks, separators and
 // submenus. The menu owns its entries and its CMenuXP submenus and frees them
-// when it is deleted.
+// when it is deleted. Each text item also carries its label as the item's
+// string, so GetMenuString and screen readers tell what is drawn.
 //
 // Use: construct, CreatePopupMenu, set the style and colours, append (side bar
 // first), TrackPopupMenu, delete. While the menu is open its owner window's
@@ -41,6 +42,10 @@ public:
     // The entry gives the submenu's item its label and icon.
     BOOL AppendPopup(UINT flags, std::unique_ptr<CMenuXP> popup, std::unique_ptr<CMenuXPEntry> entry);
 
+    // The system's colours throughout, in this menu and its CMenuXP
+    // submenus: for high contrast, where a colour of our own could vanish.
+    void UseSystemColours();
+
     // The DPI of the window the menu opens for (the screen's unless set): the paddings,
     // the check mark, the side bar's title and the menu font are scaled to
     // it. The entries carry icons and sizes of that scale already.
@@ -73,6 +78,9 @@ public:
     COLORREF m_crSideBarStart;
     COLORREF m_crSideBarEnd;
     COLORREF m_crIconColumn;
+    COLORREF m_crCheck;       // the check mark
+    COLORREF m_crCheckedBox;  // behind a checked item's icon (Classic)
+    COLORREF m_crSelFrame;    // around the selection bar (XP)
     bool m_bBreakPending = false;
     MenuStyle m_nStyle = Classic;
 

@@ -86,7 +86,9 @@ void CMenuXP::PaintItemBackground(CDCHandle dc, const RECT& rect, bool selected,
     const bool bar = selected && !(m_nStyle == XP && disabled);
     FillSolid(dc, rect, bar ? m_crSelBack : m_crBack);
     if (m_nStyle == XP && selected && !disabled) {
-        CSelectObject selectPen(dc, ::GetStockObject(BLACK_PEN));
+        CPen frame;
+        frame.CreatePen(PS_SOLID, 1, m_crSelFrame);
+        CSelectObject selectPen(dc, frame.Get());
         CSelectObject selectBrush(dc, ::GetStockObject(NULL_BRUSH));
         dc.Rectangle(rect);
     }
@@ -98,7 +100,7 @@ void CMenuXP::PaintIconColumn(CDCHandle dc, const RECT& rect, bool selected, boo
 
 void CMenuXP::PaintIconFrame(CDCHandle dc, const RECT& rect, bool selected, bool disabled, bool checked) {
     if (m_nStyle == Classic) {
-        FillSolid(dc, rect, checked && !selected ? ::GetSysColor(COLOR_BTNHIGHLIGHT) : m_crBack);
+        FillSolid(dc, rect, checked && !selected ? m_crCheckedBox : m_crBack);
         // A selected item's icon stands out; a checked item's is pressed in.
         if (!disabled && (selected || checked))
             dc.DrawEdge(rect, checked ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
@@ -122,9 +124,9 @@ void CMenuXP::PaintIcon(CDCHandle dc, const RECT& rect, HICON icon, bool selecte
 }
 
 void CMenuXP::PaintCheck(CDCHandle dc, const RECT& rect) {
-    // Always black, also on the selection bar.
+    // The same colour also on the selection bar.
     CPen pen;
-    pen.CreatePen(PS_SOLID, menuxp::CheckMarkPenWidth(m_nDpi), kBlack);
+    pen.CreatePen(PS_SOLID, menuxp::CheckMarkPenWidth(m_nDpi), m_crCheck);
     CSelectObject selectPen(dc, pen.Get());
     const auto strokes = menuxp::CheckMarkStrokes(rect.left, rect.top, Width(rect), Height(rect), m_nDpi);
     for (const menuxp::CheckStroke& stroke : strokes) {

@@ -29,6 +29,8 @@ const MessageMap* CAutorunDlg::ThisMessageMap() {
     static const MessageEntry entries[] = {
         OnMessage(WM_ERASEBKGND, &msg::EraseBkgnd<T, &T::OnEraseBkgnd>),
         OnCommand(IDC_AUTORUN_BUTTON, &msg::Void<T, &T::OnToggle>),
+        OnMessage(WM_SETTINGCHANGE, &msg::Raw<T, &T::OnSettingChange>),
+        OnMessage(WM_SYSCOLORCHANGE, &msg::Void<T, &T::OnSysColorChange>),
     };
     static const MessageMap map{CTrayIconDlg::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
     return &map;
@@ -48,7 +50,27 @@ BOOL CAutorunDlg::OnInitDialog() {
                               ::GetSysColor(COLOR_WINDOW));
     m_btnToggle.SetThemed(TRUE);
     ShowState(IsAutorunEnabled());
+    ApplySystemLook();
     return TRUE;
+}
+
+void CAutorunDlg::ApplySystemLook() {
+    m_lineText.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+    m_lineText.SetBkColor(::GetSysColor(COLOR_WINDOW));
+    m_penBack.DeleteObject();
+    ShowAppModeTitleBar(m_hWnd, m_look, m_dwm);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+LRESULT CAutorunDlg::OnSettingChange(WPARAM action, LPARAM area) {
+    const LRESULT result = Default();
+    if (SettingChangeAltersLook(action, area)) ApplySystemLook();
+    return result;
+}
+
+void CAutorunDlg::OnSysColorChange() {
+    Default();
+    ApplySystemLook();
 }
 
 void CAutorunDlg::ShowState(bool enabled) {

@@ -1,12 +1,15 @@
 // The Autorun dialog: whether Tallvox starts when the user logs on, and one
 // button that switches it. The registration is the string value "Tallvox"
 // under the current user's Run key, holding the program file's full path in
-// double quotes.
+// double quotes. It is drawn in the system's window colours, read again when
+// they change (high contrast), and its title bar follows the app mode.
 #pragma once
 #include <windows.h>
 
 #include <string>
 
+#include "app/shell/DarkTitleBar.h"
+#include "app/shell/SystemLook.h"
 #include "controls/HoverButton.h"
 #include "framework/Gdi.h"
 #include "framework/RegKey.h"
@@ -38,6 +41,10 @@ protected:
     void OnToggle();
     BOOL OnEraseBkgnd(HDC dc);
     virtual BOOL PaintBackground(HDC dc);
+    // The system's colours and the app mode, read anew and shown.
+    void ApplySystemLook();
+    LRESULT OnSettingChange(WPARAM action, LPARAM area);
+    void OnSysColorChange();
 
 private:
     // The texts and icon of the on or off state.
@@ -46,6 +53,8 @@ private:
     CColorStatic m_lineText;
     CHoverButton m_btnToggle;
     CRegKey m_runKey;  // the Run key, as last read
+    CSystemLook m_look;
+    CDwmAttributes m_dwm;
     CFont m_font;
     CPen m_penBack;
     std::string m_strModulePath;  // whole, however long; empty when unreadable

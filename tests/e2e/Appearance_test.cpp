@@ -180,12 +180,15 @@ TEST(Appearance, OpacityAlwaysOnTopAndSizeApplyAtOnceAndAreSaved) {
     EXPECT_FALSE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "TopMost_Wnd=0"));
 
-    // The size button: small to large and back, in place.
+    // The size button: small to large and back, in place. Its name (read
+    // out, not drawn) says what it will do.
     RECT r{};
     ::GetWindowRect(window, &r);
     const POINT place{r.left, r.top};
+    EXPECT_EQ("Large window", tallvox.Line(IDC_SIZE_BUTTON));
     ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SIZE_BUTTON, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_SIZE_BUTTON)));
+    EXPECT_EQ("Small window", tallvox.Line(IDC_SIZE_BUTTON));
     // Sizes scaled by the display's DPI; the caption tells 96-DPI units.
     const int dpi = TallvoxProcess::SessionDpi();
     ::GetWindowRect(window, &r);
@@ -198,8 +201,9 @@ TEST(Appearance, OpacityAlwaysOnTopAndSizeApplyAtOnceAndAreSaved) {
     EXPECT_STREQ("Tallvox x=370; y=212", caption);
     EXPECT_TRUE(Has(tallvox.ReadFile("Tallvox.ini"), "Max_Wnd=1"));
 
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SIZE_BUTTON, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_SIZE_BUTTON)));
+    // S does what the button does.
+    Key(tallvox, 'S');
+    ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return tallvox.Line(IDC_SIZE_BUTTON) == "Large window"; }, 3000));
     ::GetWindowRect(window, &r);
     EXPECT_EQ(ScaleForDpi(200, dpi), r.right - r.left);
     EXPECT_EQ(ScaleForDpi(163, dpi), r.bottom - r.top);

@@ -1,5 +1,6 @@
 // The clock of a real run: its face at the control's place and size, in the
-// saved skin, with the second hand in the saved colour moving every second.
+// saved skin, with the second hand in the saved colour moving every second;
+// its name, and its value's changes as assistive technology hears of them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,6 +17,32 @@
 #include "resource.h"
 
 namespace {
+
+// The tick counts at which value changes of the control reach this process,
+// out of context as a screen reader hears them. One hook at a time on a
+// thread: the callback has no context of its own.
+thread_local std::pair<HWND, std::vector<ULONGLONG>>* t_heard = nullptr;
+
+void CALLBACK HeardValueChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (t_heard && window == t_heard->first && object == OBJID_CLIENT && child == CHILDID_SELF)
+        t_heard->second.push_back(::GetTickCount64());
+}
+
+std::vector<ULONGLONG> ValueChangesUntil(HWND control, ULONGLONG end) {
+    std::pair<HWND, std::vector<ULONGLONG>> heard{control, {}};
+    t_heard = &heard;
+    // Every process: Wine sets no hook limited to another one.
+    const HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                                                 &HeardValueChange, 0, 0, WINEVENT_OUTOFCONTEXT);
+    for (ULONGLONG now = ::GetTickCount64(); hook && now < end; now = ::GetTickCount64()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    }
+    if (hook) ::UnhookWinEvent(hook);
+    t_heard = nullptr;
+    return heard.second;
+}
 
 std::set<std::pair<int, int>> RedPixels(const ScreenPixels& shot, const RECT& r) {
     std::set<std::pair<int, int>> red;
@@ -104,4 +131,28 @@ TEST(Clock, ShowsTheSavedSkinAtTheFaceSizeAndTheSecondHandMoves) {
     EXPECT_GE(redBefore.size(), 2u);
     EXPECT_GE(redAfter.size(), 2u);
     EXPECT_NE(redBefore, redAfter) << "the second hand moved";
+}
+
+// The clock is named "Clock"; its value (the hours and minutes, through
+// Dynamic Annotation, which Wine does not keep) changes once, when the minute
+// turns, not at every tick. This waits for the next minute to begin.
+TEST(Clock, IsNamedClockAndItsValueChangesWhenTheMinuteTurnsNotEverySecond) {
+    TallvoxProcess tallvox("clock-value");
+    ASSERT_TRUE(tallvox.Start());
+    EXPECT_EQ("Clock", tallvox.Line(IDC_CLOCK));
+
+    // From well inside a minute until a little after the next one begins;
+    // a tick may come late on a busy machine.
+    constexpr ULONGLONG kLateTick = 3000;
+    const auto untilMinute = [] {
+        SYSTEMTIME now{};
+        ::GetLocalTime(&now);
+        return (60 - now.wSecond) * 1000ULL - now.wMilliseconds;
+    };
+    if (untilMinute() < kLateTick) ::Sleep(static_cast<DWORD>(untilMinute() + kLateTick));
+    const ULONGLONG minuteTurns = ::GetTickCount64() + untilMinute();
+    const std::vector<ULONGLONG> changes = ValueChangesUntil(::GetDlgItem(tallvox.Window(), IDC_CLOCK),
+                                                              minuteTurns + kLateTick);
+    ASSERT_EQ(1u, changes.size()) << "one change, at the turn of the minute";
+    EXPECT_GE(changes[0] + 50, minuteTurns) << "not before the minute turned";
 }

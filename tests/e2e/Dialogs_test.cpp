@@ -213,6 +213,7 @@ TEST(Dialogs, AboutShowsTheTitleFeaturesAndAHomepageButton) {
     EXPECT_EQ(tallvox.Window(), ::GetWindow(about, GW_OWNER)) << "owned by the main window";
     EXPECT_NE(0, ::SendMessageA(::GetDlgItem(about, IDC_ABOUT_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0))
         << "the picture";
+    EXPECT_EQ("Tallvox logo", ItemText(about, IDC_ABOUT_PICTURE)) << "its name for screen readers";
     // The background is white, painted by the box itself.
     POINT corner{2, 2};
     ::ClientToScreen(about, &corner);

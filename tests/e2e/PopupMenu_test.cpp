@@ -1,8 +1,9 @@
-// The right-click menu of a running Tallvox: where it opens, and commands
-// chosen in it with the keyboard as a user could.
+// The right-click menu of a running Tallvox: where it opens (also from the
+// keyboard), and commands chosen in it with the keyboard as a user could.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "e2e/ProgramDialogs.h"
 #include "e2e/TallvoxProcess.h"
@@ -61,4 +62,34 @@ TEST(PopupMenu, ASubmenuCommandRunsAfterTheMenuCloses) {
         [&] { return tallvox.ReadFile("Tallvox.ini").find("TopMost_Wnd=1") != std::string::npos; }, 5000));
     ::PostMessageA(tallvox.Window(), WM_KEYDOWN, VK_ESCAPE, 1);
     EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.WaitForExit(15000));
+}
+
+// The menu key and Shift+F10, typed as a user would, open the menu at the
+// window's client corner.
+TEST(PopupMenu, TheMenuKeyAndShiftF10OpenItAtTheWindow) {
+    TallvoxProcess tallvox("menu-keys");
+    ASSERT_TRUE(tallvox.Start());
+    POINT corner{0, 0};
+    ::ClientToScreen(tallvox.Window(), &corner);
+    for (const std::vector<WORD>& chord : {std::vector<WORD>{VK_APPS}, std::vector<WORD>{VK_SHIFT, VK_F10}}) {
+        // Pressed in order, let go in reverse.
+        std::vector<INPUT> keys(2 * chord.size());
+        for (size_t i = 0; i < chord.size(); ++i) {
+            INPUT& up = keys[keys.size() - 1 - i];
+            keys[i].type = up.type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = up.ki.wVk = chord[i];
+            up.ki.dwFlags = KEYEVENTF_KEYUP;
+        }
+        ::SetForegroundWindow(tallvox.Window());
+        ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+        const HWND menu = WaitForOpenMenu(tallvox.Window());
+        ASSERT_NE(nullptr, menu) << "key " << chord.back();
+        RECT r{};
+        ::GetWindowRect(menu, &r);
+        EXPECT_EQ(corner.x, r.left);
+        EXPECT_EQ(corner.y, r.top);
+        Keys(menu, {VK_ESCAPE});
+        ASSERT_TRUE(TallvoxProcess::WaitUntil([&] { return !::IsWindowVisible(menu); }, 3000));
+    }
+    EXPECT_EQ(static_cast<DWORD>(IDOK), tallvox.EndWithEscape());
 }

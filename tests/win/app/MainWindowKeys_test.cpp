@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <regex>
 #include <string>
 #include <vector>
@@ -150,4 +152,16 @@ TEST_F(MainWindowKeys, ShortcutKeysDoNotAlsoPressTheFocusedSizeButton)
         pumpPending();
         EXPECT_EQ(before, width()) << "the size button was pressed by key " << key;
     }
+}
+
+// Tab leaves the focus on (or brings it to) the size button and asks for its
+// focus rectangle. Wine hides no focus rectangle to start with, so the
+// request is what can be seen here.
+TEST_F(MainWindowKeys, TabShowsTheFocusRectangleOnTheSizeButton)
+{
+    ::SetForegroundWindow(m_dlg.GetSafeHwnd());
+    Press(VK_TAB);
+    EXPECT_EQ(::GetDlgItem(m_dlg.GetSafeHwnd(), IDC_SIZE_BUTTON), ::GetFocus());
+    const std::vector<WPARAM>& asked = m_dlg.uiStateChanges;
+    EXPECT_NE(asked.end(), std::find(asked.begin(), asked.end(), MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS)));
 }

@@ -1,7 +1,7 @@
 // The right-click menu of the main window as it is built: its tree, labels,
 // icons and the check marks that follow the settings; what opening it over
 // and over costs; and the window and its menu after a move to a screen of
-// another DPI.
+// another DPI, or in high contrast and dark mode (the system's settings faked).
 #include <windows.h>
 #include <psapi.h>
 
@@ -10,10 +10,15 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/TallvoxDlg.h"
+#include "app/settings/TallvoxSettings.h"
+#include "controls/AnalogClock.h"
+#include "controls/ColorStatic.h"
 #include "controls/HoverButton.h"
+#include "framework/WholeFile.h"
 #include "resource.h"
 #include "ui/MenuXP.h"
 
@@ -22,13 +27,17 @@ namespace {
 class MenuDlg : public CTallvoxDlg {
 public:
     MenuDlg() : CTallvoxDlg(nullptr, VoiceFactory()) {}
+    MenuDlg(const CSystemLook* look, CDwmAttributes* dwm) : MenuDlg() { SetSystemLook(*look, *dwm); }
 };
+
+void Command(HWND window, int id) { ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 struct ItemView {
     std::string label;  // "-" for a separator, "|" for the side bar
     UINT id = 0;
     bool checked = false;
     bool hasIcon = false;
+    bool separator = false;  // of the separator type
     HMENU submenu = nullptr;
 };
 
@@ -49,6 +58,7 @@ std::vector<ItemView> Items(HMENU menu) {
         }
         view.id = info.wID;
         view.checked = (info.fState & MFS_CHECKED) != 0;
+        view.separator = (info.fType & MFT_SEPARATOR) != 0;
         view.submenu = info.hSubMenu;
         items.push_back(view);
     }
@@ -94,7 +104,7 @@ class MainWindowMenu : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dlg.Create()); }
     void TearDown() override { ::DestroyWindow(m_dlg.GetSafeHwnd()); }
-    void Command(int id) { ::SendMessageA(m_dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    void Command(int id) { ::Command(m_dlg.GetSafeHwnd(), id); }
     // A right-click: the menu is built, tracked (measured and drawn) and freed.
     void OpenAndCloseMenu() {
         ::SetTimer(nullptr, 0, 1, &EndMenuOnTimer);
@@ -140,6 +150,26 @@ TEST_F(MainWindowMenu, TheTreeHasItsLabelsIdsAndIconsInOrder) {
               Labels(Items(Submenu(menu->GetSafeHmenu(), "Misc."))));
     // The submenus keep the classic look.
     EXPECT_EQ(CMenuXP::Classic, CMenuXP::FromHandleIfMenuXP(colours)->m_nStyle);
+}
+
+// Screen readers read the item's string: every entry's is its drawn label,
+// in every submenu; separators (and the side bar) stay separators.
+TEST_F(MainWindowMenu, EveryItemsStringIsItsDrawnLabel) {
+    const std::unique_ptr<CMenuXP> menu = m_dlg.BuildPopupMenu();
+    std::vector<HMENU> menus{menu->GetSafeHmenu()};
+    int labelled = 0;
+    for (size_t m = 0; m < menus.size(); ++m) {
+        const std::vector<ItemView> items = Items(menus[m]);
+        for (UINT i = 0; i < items.size(); ++i) {
+            char text[128] = {};
+            labelled += ::GetMenuStringA(menus[m], i, text, sizeof text, MF_BYPOSITION) > 0;
+            const bool separator = items[i].label == "-" || items[i].label == "|";
+            EXPECT_EQ(separator ? "" : items[i].label, std::string(text));
+            EXPECT_EQ(separator, items[i].separator) << text;
+            if (items[i].submenu) menus.push_back(items[i].submenu);
+        }
+    }
+    EXPECT_EQ(42, labelled) << "every entry of the top menu and its five submenus";
 }
 
 TEST_F(MainWindowMenu, TheSkinAndAlwaysOnTopCheckMarksFollowTheSettings) {
@@ -294,4 +324,94 @@ TEST_F(MainWindowMenu, AMoveToAScreenOfAnotherDpiLaysTheWindowOutAgainAtThatScal
     EXPECT_EQ(buttonBefore.top, buttonAfter.top);
     EXPECT_EQ(lineFontBefore, FontHeight(::GetDlgItem(window, IDC_LINE_UPTIME)));
     EXPECT_EQ(16, IconSize(sizeButton->GetIcon()).cx);
+}
+
+namespace {
+
+// The system's settings, and the title bar requests, under the test's control.
+struct FakeSystemLook : CSystemLook {
+    bool highContrast = false, dark = false;
+    DWORD build = 0;
+    bool HighContrast() const override { return highContrast; }
+    bool AppsUseDarkMode() const override { return dark; }
+    DWORD BuildNumber() const override { return build; }
+};
+struct FakeDwm : CDwmAttributes {
+    std::vector<std::pair<DWORD, BOOL>> asked;  // attribute, value
+    HRESULT SetBool(HWND, DWORD attribute, BOOL value) override { return asked.emplace_back(attribute, value), S_OK; }
+};
+
+// The window over a settings file with the user's own uptime colour; the
+// file is given back as it was.
+class MainWindowLook : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_hadFile = ReadWholeFile(m_user.m_strFile, m_kept) == WholeFileRead::kRead;
+        m_user.m_crUptime = RGB(200, 0, 0);
+        m_user.SaveUptimeColor();
+        ASSERT_TRUE(m_dlg.Create());
+    }
+    void TearDown() override {
+        ::DestroyWindow(m_dlg.GetSafeHwnd());
+        m_hadFile ? WriteWholeFile(m_user.m_strFile, m_kept) : ::DeleteFileA(m_user.m_strFile.c_str());
+    }
+    CTallvoxSettings m_user;  // the settings file the window reads
+    std::string m_kept;
+    bool m_hadFile = false;
+    FakeSystemLook m_look;
+    FakeDwm m_dwm;
+    MenuDlg m_dlg{&m_look, &m_dwm};
+};
+
+}  // namespace
+
+// High contrast, switched on or off while running, shows the system's
+// colours (lines, background, clock, menu) and the window opaque; the
+// settings file keeps the user's, which come back when it is off.
+TEST_F(MainWindowLook, HighContrastShowsTheSystemsColoursAndGivesTheUsersBack) {
+    const HWND window = m_dlg.GetSafeHwnd();
+    Command(window, ID_OPACITY_50);
+    std::string settings, now;
+    ReadWholeFile(m_user.m_strFile, settings);
+    const auto& uptime = dynamic_cast<CColorStatic&>(*CWnd::FromHandlePermanent(::GetDlgItem(window, IDC_LINE_UPTIME)));
+    const auto& clock = dynamic_cast<CAnalogClock&>(*CWnd::FromHandlePermanent(::GetDlgItem(window, IDC_CLOCK)));
+    const struct {
+        bool on;
+        UINT message;
+        WPARAM action;
+    } rows[] = {{true, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST}, {false, WM_SYSCOLORCHANGE, 0}};
+    for (const auto& row : rows) {
+        m_look.highContrast = row.on;
+        ::SendMessageA(window, row.message, row.action, 0);
+        EXPECT_EQ(row.on ? ::GetSysColor(COLOR_WINDOWTEXT) : RGB(200, 0, 0), uptime.TextColor()) << row.on;
+        EXPECT_EQ(row.on, clock.IsPlainFace());
+        BYTE alpha = 0;
+        ::GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr);
+        EXPECT_EQ(row.on ? 255 : 127, alpha);
+        EXPECT_EQ(row.on ? ::GetSysColor(COLOR_HIGHLIGHT) : RGB(100, 5, 255), m_dlg.BuildPopupMenu()->m_crSideBarStart);
+        ReadWholeFile(m_user.m_strFile, now);
+        EXPECT_EQ(settings, now) << "the settings file is left as it was";
+    }
+}
+
+// The title bar follows the app mode as it changes, through the attribute
+// each system knows (none before build 17763); other changes ask nothing.
+TEST_F(MainWindowLook, TheTitleBarFollowsTheAppModeWithEachSystemsAttribute) {
+    using Asked = std::vector<std::pair<DWORD, BOOL>>;
+    const struct {
+        DWORD build;
+        bool dark;
+        const char* area;
+        Asked asked;
+    } rows[] = {{7601, true, "ImmersiveColorSet", {}},          {17134, true, "ImmersiveColorSet", {}},
+                {17763, true, "ImmersiveColorSet", {{19, TRUE}}}, {19040, false, "ImmersiveColorSet", {{19, FALSE}}},
+                {19041, true, "ImmersiveColorSet", {{20, TRUE}}}, {22631, false, "ImmersiveColorSet", {{20, FALSE}}},
+                {22631, true, "Environment", {}}};
+    for (const auto& row : rows) {
+        m_look.build = row.build;
+        m_look.dark = row.dark;
+        m_dwm.asked.clear();
+        ::SendMessageA(m_dlg.GetSafeHwnd(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(row.area));
+        EXPECT_EQ(row.asked, m_dwm.asked) << "build " << row.build << ", " << row.area;
+    }
 }

@@ -59,6 +59,14 @@ public:
     {
         SetInstallDateQuery(std::move(query));
     }
+    std::vector<WPARAM> uiStateChanges;  // the WM_CHANGEUISTATE requests received
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CHANGEUISTATE) uiStateChanges.push_back(wParam);
+        return CTallvoxDlg::WindowProc(message, wParam, lParam);
+    }
 };
 
 // Dispatches the test thread's messages (timers, posted answers) until the

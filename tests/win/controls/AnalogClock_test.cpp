@@ -1,10 +1,13 @@
 // The clock control in a real window: skin size, the once-a-minute compose,
-// and the pixels that reach the screen.
+// the pixels that reach the screen (and the value given to screen readers).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <cmath>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -21,10 +24,20 @@ constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr int kClockX = 10;
 constexpr int kClockY = 10;
 
+// Annotations as they were asked for, in order: "role <n>" and values.
+class AnnotationLog : public CAccessibleAnnotation {
+public:
+    std::vector<std::string> asked;
+    bool SetValue(HWND, const std::string& value) override { return asked.push_back(value), true; }
+    bool SetRole(HWND, long role) override { return asked.push_back("role " + std::to_string(role)), true; }
+};
+
 // The clock with its time under the test's control.
 class TestClock : public CAnalogClock {
 public:
+    TestClock() { SetAnnotation(annotations); }
     __time64_t now = 0;
+    AnnotationLog annotations;
 
 protected:
     __time64_t CurrentTime() override { return now; }
@@ -323,4 +336,34 @@ TEST_F(AnalogClockTest, HandsNeverReachBeyondFortyTwoPixelsFromTheCentre)
                 if (std::hypot(x - 50, y - 50) > 42.0 && At(shot, x, y) != At(reference, x, y)) ++outside;
         EXPECT_EQ(0, outside) << "at minute " << minute;
     }
+}
+
+// The value tells the hours and minutes shown: set at the start and again
+// when the minute turns, not at every tick.
+TEST_F(AnalogClockTest, TheValueForReadersChangesWhenTheMinuteTurns)
+{
+    const __time64_t before = LocalTime(5, 9, 59, 58);
+    StartClock(before);
+    for (int second : {1, 2, 3, 62}) {
+        m_clock.now = before + second;
+        ::SendMessageA(m_static, WM_TIMER, 1, 0);
+    }
+    EXPECT_EQ((std::vector<std::string>{"role " + std::to_string(ROLE_SYSTEM_CLOCK), "09:59", "10:00", "10:01"}),
+              m_clock.annotations.asked);
+}
+
+// High contrast: hour marks and hands in the ink over the paper.
+TEST_F(AnalogClockTest, ThePlainFaceDrawsInInkOverPaper)
+{
+    constexpr COLORREF kInk = RGB(255, 255, 0);
+    constexpr COLORREF kPaper = RGB(0, 0, 128);
+    StartClock(LocalTime(5, 12, 0, 0));
+    m_clock.SetPlainFace(true, kInk, kPaper);
+    ::UpdateWindow(m_static);
+    const std::vector<COLORREF> shot = Capture();
+    const Point twelve = TickLines(100, 100).front().from;
+    EXPECT_EQ(kInk, At(shot, twelve.x, twelve.y)) << "the mark at twelve";
+    EXPECT_EQ(kInk, At(shot, 49, 30)) << "the hands";
+    EXPECT_EQ(kPaper, At(shot, 20, 50));
+    EXPECT_EQ(kPaper, At(shot, 1, 1)) << "the whole face";
 }
