@@ -169,7 +169,7 @@ TEST_F(MainWindowMenu, EveryItemsStringIsItsDrawnLabel) {
             if (items[i].submenu) menus.push_back(items[i].submenu);
         }
     }
-    EXPECT_EQ(42, labelled) << "every entry of the top menu and its five submenus";
+    EXPECT_EQ(43, labelled) << "every entry of the top menu and its five submenus";
 }
 
 TEST_F(MainWindowMenu, TheSkinAndAlwaysOnTopCheckMarksFollowTheSettings) {
