@@ -46,6 +46,7 @@ const MessageMap* CHistoryDlg::ThisMessageMap() {
         OnMessage(WM_GETMINMAXINFO, &msg::Raw<T, &T::OnGetMinMaxInfo>),
         OnMessage(WM_DPICHANGED, &msg::Raw<T, &T::OnDpiChanged>),
         OnMessage(WM_SIZE, &msg::Size<T, &T::OnSize>),
+        OnMessage(WM_SETTINGCHANGE, &msg::Raw<T, &T::OnSettingChange>),
         OnCommand(IDC_HISTORY_SAVE, &msg::Void<T, &T::OnSave>),
     };
     static const MessageMap map{CDialog::ThisMessageMap(), entries, sizeof entries / sizeof entries[0]};
@@ -53,6 +54,12 @@ const MessageMap* CHistoryDlg::ThisMessageMap() {
 }
 
 const MessageMap* CHistoryDlg::GetMessageMap() const { return ThisMessageMap(); }
+
+LRESULT CHistoryDlg::OnSettingChange(WPARAM action, LPARAM area) {
+    const LRESULT result = Default();
+    if (SettingChangeAltersLook(action, area)) ShowAppModeTitleBar(m_hWnd, m_look, m_dwm);
+    return result;
+}
 
 HWND CHistoryDlg::List() const { return GetDlgItem(IDC_HISTORY_LIST); }
 
@@ -62,7 +69,10 @@ BOOL CHistoryDlg::OnInitDialog() {
     ApplyFont();
 
     HWND list = List();
+    // Its name for assistive technology; a list view draws no window text.
+    ::SetWindowTextA(list, "Starts and stops");
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
+    ShowAppModeTitleBar(m_hWnd, m_look, m_dwm);
     m_rows = HistoryTable(SystemHistory());
     for (int c = 0; c < static_cast<int>(m_rows[0].size()); ++c) {
         LVCOLUMNA column{};

@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include "app/settings/TallvoxSettings.h"
+#include "app/shell/DarkTitleBar.h"
+#include "app/shell/SystemLook.h"
 #include "facts/PendingRestart.h"
 #include "facts/SystemHistory.h"
 #include "facts/SystemHistoryText.h"
@@ -45,6 +47,8 @@ private:
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
     void OnSize(UINT type, int cx, int cy);
     void OnSave();
+    // The title bar follows the app mode (dark or light) while open.
+    LRESULT OnSettingChange(WPARAM action, LPARAM area);
 
     // The controls' font at the current DPI.
     void ApplyFont();
@@ -62,5 +66,7 @@ private:
     CBackgroundJob<Reading> m_reading;
     TextTable m_rows;  // the header first; the list shows the others
     CFont m_font;
+    CSystemLook m_look;
+    CDwmAttributes m_dwm;
     int m_dpi = 0;  // 0 until the window knows its DPI
 };

@@ -175,6 +175,7 @@ TEST(Dialogs, HistoryOpensWithHKeepsItsSizeAndClosesWithEscape) {
         const HWND history = WaitForProgramDialog(tallvox.Window());
         ASSERT_NE(nullptr, history);
         EXPECT_EQ("History", DialogCaption(history));
+        EXPECT_EQ("Starts and stops", ItemText(history, IDC_HISTORY_LIST)) << "the list's name";
         EXPECT_TRUE(TallvoxProcess::WaitUntil(
             [&] {
                 return ItemText(history, IDC_HISTORY_SUMMARY) ==
