@@ -316,7 +316,7 @@ BOOL CTallvoxDlg::PreTranslateMessage(MSG* msg) {
 void CTallvoxDlg::OnTimer(UINT_PTR id) {
     if (id == IDT_REFRESH) {
         if (!IsWindowVisible()) return;
-        const FactReadings readings = ReadFacts();
+        const FactReadings readings = ReadFacts(false);
         const FactsSnapshot facts = GatherFacts(readings, m_timeFacts);
         m_strUptimeText = facts.uptime;
         m_lineUptime.SetWindowText(m_strUptimeText);
@@ -332,7 +332,7 @@ void CTallvoxDlg::OnTimer(UINT_PTR id) {
         if (!IsTrayIconShown()) return;
         // The shell gets the tip composed on the previous tick.
         ModifyTrayIcon();
-        const FactsSnapshot facts = Facts();
+        const FactsSnapshot facts = GatherFacts(ReadFacts(false), m_timeFacts);
         m_strTrayTip = facts.uptime + "\r\n" + facts.today;
         SetTrayTipText(m_strTrayTip);
     } else {
@@ -542,13 +542,13 @@ void CTallvoxDlg::LayoutControls(bool capture) {
     ::UpdateWindow(m_hWnd);
 }
 
-FactReadings CTallvoxDlg::ReadFacts() {
-    FactReadings readings = ReadClockAndNames();
+FactReadings CTallvoxDlg::ReadFacts(bool withNames) {
+    FactReadings readings = withNames ? ReadClockAndNames() : ReadClock();
     if (m_bInstallDateKnown) readings.installCim = m_installCim;
     return readings;
 }
 
-FactsSnapshot CTallvoxDlg::Facts() { return GatherFacts(ReadFacts(), m_timeFacts); }
+FactsSnapshot CTallvoxDlg::Facts() { return GatherFacts(ReadFacts(true), m_timeFacts); }
 
 // The query runs on its worker even here: WMI may never answer, and the
 // window must not wait for it longer than a moment. An answer within that

@@ -171,7 +171,8 @@ protected:
 
 private:
     // The clock and names now, with the installation date once known.
-    FactReadings ReadFacts();
+    // The names only where an output signs with them, not on every tick.
+    FactReadings ReadFacts(bool withNames);
     // Asks for the installation date on the worker, unless a query is out.
     void StartInstallDateQuery();
     // Takes the query's answer, if one has come, into the lines.

@@ -23,11 +23,16 @@ std::string RuntimeDateTime(__time64_t now) {
 
 }  // namespace
 
-FactReadings ReadClockAndNames() {
+FactReadings ReadClock() {
     FactReadings readings;
     readings.tickMilliseconds = ::GetTickCount64();
     readings.now = _time64(nullptr);
     readings.dateTime = RuntimeDateTime(readings.now);
+    return readings;
+}
+
+FactReadings ReadClockAndNames() {
+    FactReadings readings = ReadClock();
     readings.userName = GetUserNameText();
     readings.computerName = GetComputerNameText();
     return readings;

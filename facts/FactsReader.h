@@ -3,7 +3,10 @@
 #include "facts/FactsSnapshot.h"
 #include "facts/SystemHistory.h"
 
-// The clock and the names: cheap enough for every refresh tick.
+// The clock alone, for the refresh tick; the names stay "Not find".
+FactReadings ReadClock();
+
+// The clock and the names the report signs with.
 FactReadings ReadClockAndNames();
 
 // Everything, the slow readings too: the installation date from WMI (in a
